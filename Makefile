@@ -1,0 +1,33 @@
+# The two set-up commands of the README, plus a few conveniences.
+.PHONY: run test deps build build-test bench fuzz clean
+
+BUILD      ?= build
+TEST_BUILD ?= build-test
+CMAKE_GEN  := -G Ninja
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DLAMPEN_TESTS=OFF
+	cmake --build $(BUILD)
+
+run: build
+	./$(BUILD)/lampen
+
+build-test: deps
+	cmake -S . -B $(TEST_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLAMPEN_SANITIZE=ON -DLAMPEN_BENCH=OFF
+	cmake --build $(TEST_BUILD)
+
+test: build-test
+	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    ctest --output-on-failure
+
+bench: deps
+	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DLAMPEN_TESTS=OFF -DLAMPEN_BENCH=ON
+	cmake --build build-bench
+	scripts/run-benchmarks build-bench
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz

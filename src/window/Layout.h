@@ -1,0 +1,53 @@
+#pragma once
+// The window's layout as pure arithmetic: the design is drawn for a reference screen of
+// 12288 x 9216 twips and scaled to the real screen, widths with the screen's width, heights with
+// its height, fonts with the smaller of the two factors.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lampen {
+
+inline constexpr double kDesignWidth = 12288;
+inline constexpr double kDesignHeight = 9216;
+
+// The units of a placement: twips of the screen for the window and its frames, the area's own
+// user units inside the room (picRaum, -10..10) and the matrix view (picMatrix, -15..120 wide,
+// -15..140 high).
+enum class Units { Twips, Room, Matrix };
+
+struct LineEnds {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// Where one control goes. Fields left empty are not touched by the layout pass (the height of
+// the file list, the positions of lamps and switches, which the room computes itself).
+struct Placement {
+    std::string name;   // the control's objectName: "cmdSchalter(3)", "lblÄndern"
+    std::string parent; // "" for the window, else the frame or area it lies in
+    Units units = Units::Twips;
+    std::optional<double> left, top, width, height;
+    std::optional<double> fontSize; // points
+    std::optional<LineEnds> line;   // line controls only
+};
+
+struct Layout {
+    double xScale = 1, yScale = 1;
+    double layoutScale = 1; // the smaller of the two: every font size is design points times this
+    std::vector<Placement> placements;
+
+    // The placement of a control by objectName, or nullptr.
+    const Placement* find(std::string_view name) const;
+};
+
+// Lays out the whole window for a screen of the given size in twips.
+// A size that is zero, negative or not a number leaves that axis at the design size (factor 1).
+Layout layoutWindow(double screenWidthTwips, double screenHeightTwips);
+
+// Twips per pixel of a screen with the given logical DPI: 1440 / dpi, so 15 at 96 DPI and 12 at
+// 120 DPI. A DPI that is zero, negative or not a number counts as the standard 96.
+double twipsPerPixel(double logicalDpi);
+
+} // namespace lampen
