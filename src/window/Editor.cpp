@@ -1,14 +1,141 @@
-#include "Lampen.h"
+// The circuit editor: selecting wires by lamp clicks, growing and shrinking a circuit, inserting
+// and removing circuits of the group, and entering and leaving edit mode. Every change goes into
+// the group at once, so the group in memory is always what the user sees.
 
-// The editor's commands arrive in the next change.
+#include "Lampen.h"
+#include "NumText.h"
+
+#include <optional>
+
 namespace lampen {
-void Lampen::cmdAendern_Click() {}
-void Lampen::cmdHinzufuegen_Click() {}
-void Lampen::toggleConnection(int) {}
-void Lampen::insertCircuit(int) {}
-void Lampen::removeCircuit() {}
-void Lampen::cmdAddLampe_Click() {}
-void Lampen::cmdLoeLampe_Click() {}
-void Lampen::leaveEditLamps() {}
-void Lampen::cmdSpielen_Click() {}
+
+namespace {
+
+constexpr const char* kFullGroup =
+    "Die Schaltgruppe ist voll: mehr als 200 Schaltungen sind nicht möglich.";
+constexpr const char* kNumberOutside =
+    "Die Nummer der aktuellen Schaltung liegt nicht innerhalb der Schaltgruppe; "
+    "es wurde nichts geändert.";
+constexpr const char* kWarningTitle = "Achtung";
+
+} // namespace
+
+void Lampen::cmdAendern_Click() {
+    hideInfoPanels();
+    visible.lblAendern = true;
+    // The matrix view goes under the editor frame, exactly where "zeigen" puts it in edit mode.
+    cmdMzeigen_Click();
+    newTarget();
+    refreshView();
+    drawMatrix();
+    outlineLastSwitch();
+}
+
+void Lampen::cmdHinzufuegen_Click() {
+    const std::string countBefore = txtAnzahl;
+    insertCircuit(0);
+    if (txtAnzahl == countBefore)
+        return; // the insert was refused: the user was told, and the mode stays as it was
+    cmdAendern_Click();
+}
+
+void Lampen::toggleConnection(int lamp) {
+    const auto s = indexWithin(numValue(txtSchalter), 0, kMaxIndex);
+    const auto l = indexWithin(lamp, 0, kMaxIndex);
+    if (!s || !l)
+        return; // no such switch or lamp button exists
+    int& cell = verbindungsmatrix(*s, *l);
+    // A digit 2..9 read from a file is no wire; a click makes it one, so the cell stays one digit.
+    cell = cell == 1 ? 0 : 1;
+    auto& shape = shpLampe[static_cast<std::size_t>(*l)];
+    shape.on = !shape.on; // the lamp keeps showing the wiring of the selected switch
+    refreshView();
+    storeCircuit();
+}
+
+void Lampen::insertCircuit(int where) {
+    const double countValue = numValue(txtAnzahl);
+    if (countValue >= kMaxCircuits) {
+        dialogs_.message(kFullGroup, Icon::Exclamation, kWarningTitle);
+        return;
+    }
+    const auto count = indexWithin(countValue, 1, kMaxCircuits - 1);
+    const auto current = count ? indexWithin(numValue(txtAktuell_), 1, *count) : std::nullopt;
+    const auto offset = indexWithin(where, 0, 1);
+    if (!current || !offset) {
+        dialogs_.message(kNumberOutside, Icon::Exclamation, kWarningTitle);
+        return;
+    }
+    const int n = *count + 1;
+    const int p = *current + *offset; // the number of the new circuit, within 1..n
+    txtAnzahl = numText(n);
+    setTxtAktuell(numText(p));
+    for (int j = n; j > p; --j)
+        schaltgruppe.setSlot(j, schaltgruppe.slot(j - 1));
+    schaltgruppe.setSlot(p, text::newCircuit);
+    loadCircuit();
+    refreshView();
+}
+
+void Lampen::removeCircuit() {
+    const double countValue = numValue(txtAnzahl);
+    if (countValue < 2)
+        return; // the last circuit of a group stays
+    const auto count = indexWithin(countValue, 2, kMaxCircuits);
+    const auto current = count ? indexWithin(numValue(txtAktuell_), 1, *count) : std::nullopt;
+    if (!current) {
+        dialogs_.message(kNumberOutside, Icon::Exclamation, kWarningTitle);
+        return;
+    }
+    const int n = *count;
+    const int c = *current;
+    txtAnzahl = numText(n - 1);
+    setTxtAktuell(c == 1 ? std::string("1") : numText(c - 1));
+    // The circuits after c move down; slot n keeps its text above the new count.
+    for (int j = c; j < n; ++j)
+        schaltgruppe.setSlot(j, schaltgruppe.slot(j + 1));
+    loadCircuit();
+    refreshView();
+}
+
+void Lampen::cmdAddLampe_Click() {
+    if (maxIndex >= kMaxIndex)
+        return;
+    // The new row and column come from the table cells just outside the old circuit.
+    ++maxIndex;
+    storeCircuit();
+    loadCircuit();
+    refreshView();
+}
+
+void Lampen::cmdLoeLampe_Click() {
+    if (maxIndex <= 0)
+        return;
+    --maxIndex;
+    storeCircuit();
+    loadCircuit();
+    refreshView();
+}
+
+void Lampen::leaveEditLamps() {
+    for (std::size_t l = 0; l < kLampCount; ++l) {
+        shpLampe[l].on = false;
+        cmdSchalter[l].fontSize = 8 * layoutScale;
+        shpLampe[l].fill = lampColour[1];
+        cmdLampe[l].visible = false;
+    }
+}
+
+void Lampen::cmdSpielen_Click() {
+    workStarted = false;
+    visible.lblAendern = false;
+    visible.picMatrix = false;
+    visible.txtSchalter = false;
+    leaveEditLamps();
+    analyseTarget();
+    setTxtAusgabe(taskText);
+    fullTargetNext = true;
+    cmdAufgabe_Click(); // now in play mode: a new target of all lamps
+}
+
 } // namespace lampen

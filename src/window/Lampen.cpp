@@ -1,6 +1,7 @@
 #include "Lampen.h"
 
 #include "NumText.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -467,8 +468,7 @@ void Lampen::cmdAusKB_Click(int index) {
 }
 
 void Lampen::cmdCopy_Click() {
-    dialogs_.message("Lampen Glimmrix\r\nprogrammiert vom Lampen-Glimmrix-Team", Icon::Information,
-                     "Programmiert von");
+    dialogs_.message(texts::credit(), Icon::Information, std::string(texts::creditTitle));
 }
 
 } // namespace lampen

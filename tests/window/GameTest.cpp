@@ -174,6 +174,9 @@ struct NavCase {
     const char* start;
     bool forward;
     const char* expected;
+    friend void PrintTo(const NavCase& c, std::ostream* os) {
+        *os << (c.forward ? "next from '" : "previous from '") << c.start << "'";
+    }
 };
 
 class Navigation : public Started, public ::testing::WithParamInterface<NavCase> {};

@@ -125,6 +125,9 @@ struct AssessA {
     const char* counter;
     const char* text;
     Icon icon;
+    friend void PrintTo(const AssessA& c, std::ostream* os) {
+        *os << c.code << " answered " << (c.answer ? "richtig" : "falsch");
+    }
 };
 
 class AssessmentA : public Started, public ::testing::WithParamInterface<AssessA> {};
@@ -194,6 +197,7 @@ struct AssessB {
     std::vector<std::string> replies;
     const char* counter;
     std::vector<std::string> texts;
+    friend void PrintTo(const AssessB& c, std::ostream* os) { *os << c.name; }
 };
 
 class AssessmentB : public Started, public ::testing::WithParamInterface<AssessB> {};
@@ -235,8 +239,12 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, AssessmentB,
     ::testing::Values(
         AssessB{"AllProducibleRight", "2*110*011*001*", 0, {"7"}, " 2", {kGood, kAlsoRight}},
-        AssessB{
-            "AllProducibleRightWrongCount", "2*110*011*001*", 0, {"8"}, " 0", {kGood, kWrongTotal7}},
+        AssessB{"AllProducibleRightWrongCount",
+                "2*110*011*001*",
+                0,
+                {"8"},
+                " 0",
+                {kGood, kWrongTotal7}},
         AssessB{"NotAllRightBothCounts",
                 "2*110*011*101*",
                 1,
