@@ -1,0 +1,52 @@
+#include "Arguments.h"
+
+namespace lampen::cli {
+
+ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
+    ParsedArguments parsed;
+    Options& o = parsed.options;
+    bool optionsEnded = false;
+    bool builtIn = false;
+    for (const std::string_view arg : args) {
+        if (optionsEnded || arg.empty() || arg.front() != '-' || arg == "-") {
+            o.sources.push_back({false, std::string(arg)});
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--json") {
+            o.json = true;
+        } else if (arg == "--builtin") {
+            if (!builtIn)
+                o.sources.push_back({true, {}});
+            builtIn = true;
+        } else if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (parsed.error.empty()) {
+            parsed.error = "unbekannte Option: " + std::string(arg);
+        }
+    }
+    if (o.help) { // asking for help is never wrong
+        parsed.error.clear();
+    } else if (parsed.error.empty() && o.sources.empty()) {
+        parsed.error = "keine Datei angegeben";
+    }
+    parsed.ok = parsed.error.empty();
+    return parsed;
+}
+
+std::string usageText() {
+    return "Aufruf: lampen-analyse [--json] [--builtin] DATEI...\n"
+           "\n"
+           "Analysiert jede Schaltung der Lampendateien (.lmp) mit dem Ziel \"alle Lampen\":\n"
+           "Lampen, Rang über GF(2), Zahl der Muster und der herstellbaren Muster, Lösbarkeit,\n"
+           "kleinste Schaltzahl und alle lösenden Schaltmuster.\n"
+           "\n"
+           "  --json     ein JSON-Dokument statt der Tabelle ausgeben\n"
+           "  --builtin  die eingebaute Gruppe \"Voreinstellung.lmp\" analysieren\n"
+           "  -h, --help diesen Text zeigen\n"
+           "  --         alles Weitere sind Dateinamen\n"
+           "\n"
+           "Die Gruppen erscheinen in der Reihenfolge der Angaben.\n"
+           "Exit-Status: 0 alles gelesen, 1 eine Datei war nicht lesbar, 2 falscher Aufruf.\n";
+}
+
+} // namespace lampen::cli

@@ -1,0 +1,381 @@
+// Building the window's controls: every control of the design with its objectName, its class,
+// its initial caption or text, its colours and its font face. Places and sizes come later from
+// the layout pass; texts that change come from the headless window.
+
+#include "CanvasView.h"
+#include "Fonts.h"
+#include "LampShape.h"
+#include "LampenWindow.h"
+#include "RuleLine.h"
+#include "Texts.h"
+#include "WidgetStyle.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using lampen::ui::indexed;
+using lampen::ui::setColours;
+using lampen::ui::toQColor;
+
+namespace {
+
+constexpr int kLamps = lampen::kLampCount;
+constexpr int kLampBorder = 4;      // pixels, the lamps of the room
+constexpr int kIndicatorBorder = 1; // pixels, the lamp over the illustration
+
+const QColor kWhite{255, 255, 255};
+const QColor kBlack{0, 0, 0};
+const QColor kYellow = toQColor(lampen::colour::yellow);
+const QColor kRed = toQColor(lampen::colour::red);
+
+QString qs(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+template <class T> T* LampenWindow::make(QWidget* parent, const std::string& name) {
+    auto* w = new T(parent); // owned by its parent
+    w->setObjectName(QString::fromStdString(name));
+    byName_[name] = w;
+    return w;
+}
+
+QPushButton* LampenWindow::button(QWidget* parent, const std::string& name, const char* caption) {
+    auto* b = make<QPushButton>(parent, name);
+    b->setText(qs(caption));
+    b->setFont(lampen::ui::sansFont(8));
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+QLineEdit* LampenWindow::textBox(QWidget* parent, const std::string& name, const char* text) {
+    auto* e = make<QLineEdit>(parent, name);
+    e->setText(qs(text));
+    e->setReadOnly(true); // only the program writes these boxes
+    e->setTextMargins(0, 0, 0, 0);
+    e->setCursorPosition(0); // a box too narrow for its text shows the text's start
+    return e;
+}
+
+QLabel* LampenWindow::label(QWidget* parent, const std::string& name, const char* text) {
+    auto* l = make<QLabel>(parent, name);
+    l->setText(qs(text));
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QGroupBox* LampenWindow::frame(QWidget* parent, const std::string& name, const char* title) {
+    auto* g = make<QGroupBox>(parent, name);
+    g->setTitle(qs(title));
+    // Panels share places; a visible one hides what lies behind it.
+    g->setAutoFillBackground(true);
+    return g;
+}
+
+QPlainTextEdit* LampenWindow::textArea(QWidget* parent, const std::string& name, bool readOnly) {
+    auto* t = make<QPlainTextEdit>(parent, name);
+    t->setReadOnly(readOnly);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return t;
+}
+
+QScrollBar* LampenWindow::slider(QWidget* parent, const std::string& name, int min, int max,
+                                 int value, int singleStep, int pageStep) {
+    auto* s = make<QScrollBar>(parent, name);
+    s->setOrientation(Qt::Horizontal);
+    s->setRange(min, max);
+    s->setValue(value);
+    s->setSingleStep(singleStep);
+    s->setPageStep(pageStep);
+    return s;
+}
+
+RuleLine* LampenWindow::rule(QWidget* parent, const std::string& name, const QColor& colour,
+                             int width) {
+    auto* r = new RuleLine(colour, width, parent); // owned by its parent
+    r->setObjectName(QString::fromStdString(name));
+    byName_[name] = r;
+    return r;
+}
+
+void LampenWindow::buildMenus() {
+    struct Item {
+        const char* name;
+        const char* caption;
+    };
+    struct Menu {
+        const char* name;
+        const char* title;
+        std::initializer_list<Item> items;
+    };
+    const Menu menus[] = {
+        {"cmdDatei",
+         "Datei",
+         {{"cmdLaden", "Datei öffnen"},
+          {"cmdSpeichern", "Datei speichern"},
+          {"cmdSchließen", "Programm beenden"}}},
+        {"cmdSchaltung",
+         "Schaltung",
+         {{"cmdÄndern", "ändern"}, {"cmdHinzufügen", "hinzufügen"}, {"cmdLöschen", "&löschen"}}},
+        {"cmdAnalyse", "Analyse", {{"cmdStatus", "Lösbarkeit"}, {"cmdWege", "Lösungswege"}}},
+        {"cmdInformation",
+         "Information",
+         {{"cmdHilfe", "Hilfe zur Bedienung"},
+          {"cmdMath", "Mathematisches"},
+          {"cmdCopy", "copyright"}}},
+        {"cmdMatrix", "Matrix", {{"cmdMzeigen", "zeigen"}, {"cmdMverbergen", "verbergen"}}},
+    };
+    QMenuBar* bar = menuBar();
+    for (const Menu& m : menus) {
+        auto* menu = new QMenu(qs(m.title), bar); // owned by the menu bar
+        menu->setObjectName(qs(m.name));
+        for (const Item& item : m.items) {
+            QAction* a = menu->addAction(qs(item.caption));
+            a->setObjectName(qs(item.name));
+        }
+        bar->addMenu(menu);
+    }
+    QAction* quit = bar->addAction(qs("Programm beenden"));
+    quit->setObjectName(qs("cmdSchlußjetzt"));
+}
+
+void LampenWindow::buildTopStrip(QWidget* client) {
+    rule(client, "Line1", lampen::ui::kLight3d, 1);
+    rule(client, "Line2", lampen::ui::kShadow3d, 2);
+    txtKlicks_ = textBox(client, "txtKlicks", "0");
+    txtAusgabe_ = textBox(client, "txtAusgabe", lampen::text::task);
+    cboDatei_ = make<QComboBox>(client, "cboDatei");
+    cboDatei_->setEditable(true);
+    // The list holds exactly the program's entries; typing adds nothing to it.
+    cboDatei_->setInsertPolicy(QComboBox::NoInsert);
+    cboDatei_->setEditText(qs("Voreinstellung.lmp"));
+    cmdEntfernen_ = button(client, "cmdEntfernen", "X");
+    cmdEntfernen_->setToolTip(qs("Datei aus Liste löschen"));
+    cmdNeu_ = button(client, "cmdNeu", "N");
+    cmdNeu_->setToolTip(qs("Datei neu laden"));
+    picProzent_ = new CanvasView(model_.picProzent, lampen::ui::kScrollBar, client);
+    picProzent_->setObjectName(qs("picProzent"));
+    byName_["picProzent"] = picProzent_;
+}
+
+void LampenWindow::buildRoom(QWidget* client) {
+    picRaum_ = new CanvasView(model_.picRaum, toQColor(lampen::colour::fieldGrey), client);
+    picRaum_->setObjectName(qs("picRaum"));
+    picRaum_->setFont(lampen::ui::sansFont(8));
+    picRaum_->setMouseTracking(true);
+    byName_["picRaum"] = picRaum_;
+
+    auto roomBox = [&](const char* name, const char* text) {
+        QLineEdit* e = textBox(picRaum_, name, text);
+        e->setFont(lampen::ui::sansFont(10));
+        e->setFrame(false);
+        return e;
+    };
+    roomBox("txtNr", "Nr.");
+    txtAktuell_ = roomBox("txtAktuell", "1");
+    roomBox("Text3", "von");
+    txtAnzahl_ = roomBox("txtAnzahl", "2");
+    roomBox("Text2", "Schaltungen");
+
+    // Lamps first, so the buttons lie above them.
+    for (int i = 0; i < kLamps; ++i) {
+        auto* lamp = new LampShape(kLampBorder, picRaum_); // owned by the room
+        const std::string name = indexed("shpLampe", i);
+        lamp->setObjectName(QString::fromStdString(name));
+        byName_[name] = lamp;
+        shpLampe_[static_cast<std::size_t>(i)] = lamp;
+    }
+    for (int i = 0; i < kLamps; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        const std::string s = "S" + std::to_string(i);
+        const std::string l = "L" + std::to_string(i);
+        cmdSchalter_[u] = button(picRaum_, indexed("cmdSchalter", i), s.c_str());
+        cmdSchalter_[u]->setMouseTracking(true);
+        cmdSchalter_[u]->installEventFilter(this);
+        cmdLampe_[u] = button(picRaum_, indexed("cmdLampe", i), l.c_str());
+    }
+    cmdVoriges_ = button(picRaum_, "cmdVoriges", "vorige");
+    cmdVoriges_->setToolTip(qs("vorige Schaltung"));
+    cmdNaechstes_ = button(picRaum_, "cmdNächstes", "nächste");
+    cmdNaechstes_->setToolTip(qs("nächste Schaltung"));
+    cmdLampenaus_ = button(picRaum_, "cmdLampenaus", "Hauptschalter");
+    cmdAufgabe_ = button(picRaum_, "cmdAufgabe", "neue Zielvorgabe");
+
+    // A move over anything in the room but a lamp is not a move over the field itself.
+    for (QObject* child : picRaum_->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !qobject_cast<LampShape*>(w))
+            w->setAttribute(Qt::WA_NoMousePropagation);
+    picRaum_->installEventFilter(this);
+
+    // The editor's record of the selected switch: over the room, hidden at start.
+    txtSchalter_ = textBox(client, "txtSchalter", "Text4");
+    txtSchalter_->hide();
+}
+
+void LampenWindow::buildSliders(QWidget* client) {
+    QGroupBox* f = frame(client, "Frame3", "");
+    label(f, "lblLampen", "Lampen:");
+    hscLampwinkel_ = slider(f, "hscLampwinkel", 0, 628, 0, 5, 50);
+    hscRadLampe_ = slider(f, "hscRadLampe", 10, 90, 70, 1, 10);
+    label(f, "Label1", "Schalter:");
+    hscSchaltwinkel_ = slider(f, "hscSchaltwinkel", 0, 628, 0, 5, 50);
+    hscRadSchalter_ = slider(f, "hscRadSchalter", 10, 90, 30, 1, 10);
+}
+
+void LampenWindow::buildQuestions(QWidget* client) {
+    auto option = [&](const std::string& name, const char* caption) {
+        auto* o = make<QRadioButton>(client, name);
+        o->setText(qs(caption));
+        // Both answers can stand unselected; the program clears them without a click.
+        o->setAutoExclusive(false);
+        // Painted like a label, so the row's colours show behind and in the caption.
+        o->setBackgroundRole(QPalette::Window);
+        o->setForegroundRole(QPalette::WindowText);
+        return o;
+    };
+    auto yellow = [](QWidget* w) {
+        w->setAutoFillBackground(true);
+        setColours(w, QPalette::Window, kYellow, QPalette::WindowText, kBlack);
+    };
+    auto red = [](QWidget* w) {
+        w->setAutoFillBackground(true);
+        setColours(w, QPalette::Window, kRed, QPalette::WindowText, kWhite);
+    };
+
+    yellow(label(client, "Label2", "Das Leuchtmuster ist herstellbar."));
+    optLoesbar_[1] = option("optLösbar(1)", "richtig");
+    optLoesbar_[0] = option("optLösbar(0)", "falsch");
+    yellow(optLoesbar_[1]);
+    yellow(optLoesbar_[0]);
+    yellow(label(client, "Label4", "(Diese Einschätzung bitte vor der Bearbeitung abgeben!)"));
+
+    red(label(client, "lblGAnalyse", "Jedes Leuchtmuster ist möglich."));
+    Option1_[0] = option("Option1(0)", "richtig");
+    Option1_[1] = option("Option1(1)", "falsch");
+    red(Option1_[0]);
+    red(Option1_[1]);
+}
+
+void LampenWindow::buildIllustration(QWidget* client) {
+    imgDon_ = make<QLabel>(client, "imgDon");
+    imgDon_->setScaledContents(true);
+    // The picture is built in when it exists; otherwise the place stays empty.
+    const QPixmap picture(QStringLiteral(":/imgDon.png"));
+    if (!picture.isNull())
+        imgDon_->setPixmap(picture);
+    Line3_ = rule(client, "Line3", kBlack, 1);
+    shpDonlamp_ = new LampShape(kIndicatorBorder, client); // owned by the client area
+    shpDonlamp_->setObjectName(qs("shpDonlamp"));
+    byName_["shpDonlamp"] = shpDonlamp_;
+}
+
+void LampenWindow::buildExplanations(QWidget* client) {
+    const char* titles[2] = {"Kurzbeschreibung", "Mathematisches"};
+    const std::string texts[2] = {lampen::texts::operatingHelp(), lampen::texts::mathematics()};
+    for (int i = 0; i < 2; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        QGroupBox* f = frame(client, indexed("lblErklärung", i), "");
+        lblErklaerung_[u] = f;
+        label(f, indexed("lblKurzb", i), titles[u]);
+        // The user may type into the explanations; nothing reads them back.
+        QPlainTextEdit* t = textArea(f, indexed("txtErklärung", i), false);
+        t->setFont(lampen::ui::serifFont(10));
+        setColours(t, QPalette::Base, kWhite, QPalette::Text, kBlack);
+        t->setPlainText(QString::fromStdString(texts[u]));
+        cmdAusKB_[u] = button(f, indexed("cmdAusKB", i), "ausblenden");
+    }
+}
+
+void LampenWindow::buildSolutions(QWidget* client) {
+    lblWege_ = frame(client, "lblWege", "");
+    label(lblWege_, "Label3", "Analyse der Schaltaufgabe");
+    txtWege_ = textArea(lblWege_, "txtWege", true);
+    setColours(txtWege_, QPalette::Base, kYellow, QPalette::Text, kBlack);
+    cmdInfofenster_[1] = button(lblWege_, "cmdInfofenster(1)", "aktualisieren");
+    cmdInfofenster_[0] = button(lblWege_, "cmdInfofenster(0)", "ausblenden");
+}
+
+void LampenWindow::buildEditor(QWidget* client) {
+    lblAendern_ = frame(client, "lblÄndern", "");
+    QPlainTextEdit* t = textArea(lblAendern_, "Text1", true);
+    setColours(t, QPalette::Base, kYellow, QPalette::Text, kBlack);
+    t->setPlainText(QString::fromStdString(lampen::texts::editorInstructions()));
+    label(lblAendern_, "Label5", "Schaltung einfügen");
+    cmdAddSchaltung_[0] = button(lblAendern_, "cmdAddSchaltung(0)", "vor akt. Nr.");
+    cmdAddSchaltung_[1] = button(lblAendern_, "cmdAddSchaltung(1)", "hinter");
+    cmdLoeSchaltung_ = button(lblAendern_, "cmdLöSchaltung", "Schaltung entfernen");
+    cmdAddLampe_ = button(lblAendern_, "cmdAddLampe", "Lampe dazu");
+    cmdLoeLampe_ = button(lblAendern_, "cmdLöLampe", "Lampe weg");
+    cmdSpielen_ = button(lblAendern_, "cmdSpielen", "fertig");
+}
+
+void LampenWindow::buildMatrix(QWidget* client) {
+    picMatrix_ = new CanvasView(model_.picMatrix, lampen::ui::kLight3d, client);
+    picMatrix_->setObjectName(qs("picMatrix"));
+    picMatrix_->setFont(lampen::ui::windowFont(12));
+    byName_["picMatrix"] = picMatrix_;
+    cmdMHaupt_ = button(picMatrix_, "cmdMHaupt", "Hauptschalter");
+    cmdMvorige_ = button(picMatrix_, "cmdMvorige", "vorige");
+    cmdMvorige_->setToolTip(qs("vorige Schaltung"));
+    cmdMnaechste_ = button(picMatrix_, "cmdMnächste", "nächste");
+    cmdMnaechste_->setToolTip(qs("nächste Schaltung"));
+    for (int i = 0; i < kLamps; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        const std::string s = "S" + std::to_string(i);
+        const std::string l = "L" + std::to_string(i);
+        cmdMSchalter_[u] = button(picMatrix_, indexed("cmdMSchalter", i), s.c_str());
+        cmdMLampe_[u] = button(picMatrix_, indexed("cmdMLampe", i), l.c_str());
+        cmdMLampe_[u]->setFont(lampen::ui::windowFont(8));
+    }
+    picMatrix_->hide();
+}
+
+void LampenWindow::buildStatistics(QWidget* client) {
+    QGroupBox* f = frame(client, "Frame1", "Erfolgsstatistik");
+    const char* captions[6] = {"Bearbeitete Aufgaben",     "Kürzeste Lösung gefunden",
+                               "Längere Lösung gefunden",  "Lösungsweg erfragt",
+                               "(Un-) Lösbarkeit erkannt", "Analysepunkte"};
+    // Background and text of each box: the colours pair the counters with their questions.
+    const QColor back[6] = {kWhite, toQColor(lampen::colour::orangeBox), kWhite, kBlack, kYellow,
+                            kRed};
+    const QColor fore[6] = {kBlack, kBlack, kBlack, kWhite, kBlack, kWhite};
+    for (int i = 0; i < 6; ++i) {
+        // Regular weight, so the longest caption fits its label.
+        QLabel* l = label(f, indexed("lblStatistik", i), captions[i]);
+        QFont font = l->font();
+        font.setWeight(QFont::Normal);
+        l->setFont(font);
+    }
+    for (int i = 0; i < 6; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        txtStatistik_[u] = textBox(f, indexed("txtStatistik", i), "0");
+        setColours(txtStatistik_[u], QPalette::Base, back[u], QPalette::Text, fore[u]);
+    }
+    cmdclear_ = button(f, "cmdclear", "löschen");
+    // Lines lie on the frame's surface, beneath its labels and boxes.
+    for (int i = 0; i < 3; ++i)
+        rule(f, indexed("lineStat", i), kBlack, 1)->lower();
+    rule(f, "Line4", kBlack, 1)->lower();
+}
+
+void LampenWindow::stackPanels() {
+    // Back to front: the illustration with its lamp and cord, then the panels that share its
+    // place, the matrix view in front of all.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{imgDon_, Line3_, shpDonlamp_, lblWege_, lblErklaerung_[0],
+                                         lblErklaerung_[1], lblAendern_, picMatrix_})
+        w->raise();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// A round lamp: an opaque filled circle with a border, drawn over the lines of its area. It takes
+// no pointer events, so a move over a lamp is a move over the area beneath it.
+
+#include <QColor>
+#include <QWidget>
+
+class LampShape : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor fillColor READ fillColor WRITE setFillColor)
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
+
+public:
+    explicit LampShape(int borderWidth, QWidget* parent = nullptr);
+
+    QColor fillColor() const { return fill_; }
+    QColor borderColor() const { return border_; }
+    void setFillColor(const QColor& c);
+    void setBorderColor(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_{0, 0, 128};
+    QColor border_{0, 0, 0};
+    int borderWidth_;
+};

@@ -1,0 +1,269 @@
+#include "LampenWindow.h"
+
+#include "CanvasView.h"
+#include "Fonts.h"
+#include "LampShape.h"
+#include "RuleLine.h"
+#include "WidgetStyle.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+#ifdef LAMPEN_HAS_IMGDON
+// The illustration lives in a resource of this static library; it must be registered by hand.
+static void initIllustration() {
+    Q_INIT_RESOURCE(illustration);
+}
+#else
+static void initIllustration() {}
+#endif
+
+ScreenMetrics LampenWindow::primaryScreen() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    if (!s)
+        return {QSize(1024, 768), 96};
+    return {s->geometry().size(), s->logicalDotsPerInch()};
+}
+
+LampenWindow::LampenWindow(QWidget* parent) : LampenWindow(primaryScreen(), parent) {}
+
+LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
+    : QMainWindow(parent), screen_(screen),
+      twipsPerPixel_(lampen::twipsPerPixel(screen.logicalDpi)), dialogs_(this, [this] { sync(); }),
+      model_(dialogs_, random_, metrics_) {
+    initIllustration();
+    setObjectName(QStringLiteral("Lampen"));
+    setWindowTitle(QString::fromUtf8(lampen::kAppTitle));
+    metrics_.attach(model_, twipsPerPixel_);
+
+    client_ = new QWidget(this); // owned by the window
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFont(lampen::ui::windowFont(12));
+    setCentralWidget(client_);
+
+    buildMenus();
+    buildTopStrip(client_);
+    buildRoom(client_);
+    buildSliders(client_);
+    buildQuestions(client_);
+    buildIllustration(client_);
+    buildSolutions(client_);
+    buildExplanations(client_);
+    buildEditor(client_);
+    buildMatrix(client_);
+    buildStatistics(client_);
+    stackPanels();
+    connectEvents();
+    connectMenus();
+
+    model_.Form_Load(screen_.pixels.width() * twipsPerPixel_,
+                     screen_.pixels.height() * twipsPerPixel_);
+    applyLayout();
+    sync();
+}
+
+LampenWindow::~LampenWindow() = default;
+
+template <class F> void LampenWindow::run(F&& handler) {
+    if (syncing_)
+        return;
+    handler();
+    sync();
+    if (model_.closeRequested)
+        close();
+}
+
+void LampenWindow::connectEvents() {
+    auto click = [this](QAbstractButton* b, auto handler) {
+        connect(b, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
+    };
+    lampen::Lampen& m = model_;
+    for (int i = 0; i < lampen::kLampCount; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        click(cmdSchalter_[u], [&m, i] { m.cmdSchalter_Click(i); });
+        click(cmdLampe_[u], [&m, i] { m.cmdLampe_Click(i); });
+        click(cmdMSchalter_[u], [&m, i] { m.cmdMSchalter_Click(i); });
+        click(cmdMLampe_[u], [&m, i] { m.cmdMLampe_Click(i); });
+    }
+    for (int i = 0; i < 2; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        click(optLoesbar_[u], [&m, i] { m.optLoesbar_Click(i); });
+        click(Option1_[u], [&m, i] { m.Option1_Click(i); });
+        click(cmdAusKB_[u], [&m, i] { m.cmdAusKB_Click(i); });
+        click(cmdInfofenster_[u], [&m, i] { m.cmdInfofenster_Click(i); });
+        click(cmdAddSchaltung_[u], [&m, i] { m.cmdAddSchaltung_Click(i); });
+    }
+    click(cmdEntfernen_, [&m] { m.cmdEntfernen_Click(); });
+    click(cmdNeu_, [&m] { m.cmdNeu_Click(); });
+    click(cmdVoriges_, [&m] { m.cmdVoriges_Click(); });
+    click(cmdNaechstes_, [&m] { m.cmdNaechstes_Click(); });
+    click(cmdAufgabe_, [&m] { m.cmdAufgabe_Click(); });
+    click(cmdLampenaus_, [&m] { m.cmdLampenaus_Click(); });
+    click(cmdLoeSchaltung_, [&m] { m.cmdLoeSchaltung_Click(); });
+    click(cmdAddLampe_, [&m] { m.cmdAddLampe_Click(); });
+    click(cmdLoeLampe_, [&m] { m.cmdLoeLampe_Click(); });
+    click(cmdSpielen_, [&m] { m.cmdSpielen_Click(); });
+    click(cmdclear_, [&m] { m.cmdclear_Click(); });
+    click(cmdMHaupt_, [&m] { m.cmdMHaupt_Click(); });
+    click(cmdMvorige_, [&m] { m.cmdMvorige_Click(); });
+    click(cmdMnaechste_, [&m] { m.cmdMnaechste_Click(); });
+
+    // A slider reports a drag while its thumb is held and a committed change otherwise.
+    using SliderHandler = void (lampen::Lampen::*)(int);
+    auto slide = [this](QScrollBar* s, SliderHandler change, SliderHandler scroll) {
+        connect(s, &QScrollBar::valueChanged, this, [this, s, change, scroll](int v) {
+            run([&] { (model_.*(s->isSliderDown() ? scroll : change))(v); });
+        });
+    };
+    slide(hscLampwinkel_, &lampen::Lampen::hscLampwinkel_Change,
+          &lampen::Lampen::hscLampwinkel_Scroll);
+    slide(hscRadLampe_, &lampen::Lampen::hscRadLampe_Change, &lampen::Lampen::hscRadLampe_Scroll);
+    slide(hscSchaltwinkel_, &lampen::Lampen::hscSchaltwinkel_Change,
+          &lampen::Lampen::hscSchaltwinkel_Scroll);
+    slide(hscRadSchalter_, &lampen::Lampen::hscRadSchalter_Change,
+          &lampen::Lampen::hscRadSchalter_Scroll);
+
+    connect(cboDatei_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) {
+        run([&] {
+            model_.cboDatei.setText(t.toStdString());
+            model_.cboDatei_Change();
+        });
+    });
+    connect(cboDatei_, &QComboBox::activated, this, [this](int index) {
+        run([&] {
+            model_.cboDatei.setText(cboDatei_->itemText(index).toStdString());
+            model_.cboDatei_Change();
+        });
+    });
+}
+
+void LampenWindow::connectMenus() {
+    using Handler = void (lampen::Lampen::*)();
+    const std::pair<const char*, Handler> items[] = {
+        {"cmdLaden", &lampen::Lampen::cmdLaden_Click},
+        {"cmdSpeichern", &lampen::Lampen::cmdSpeichern_Click},
+        {"cmdSchließen", &lampen::Lampen::cmdSchliessen_Click},
+        {"cmdÄndern", &lampen::Lampen::cmdAendern_Click},
+        {"cmdHinzufügen", &lampen::Lampen::cmdHinzufuegen_Click},
+        {"cmdLöschen", &lampen::Lampen::cmdLoeschen_Click},
+        {"cmdStatus", &lampen::Lampen::cmdStatus_Click},
+        {"cmdWege", &lampen::Lampen::cmdWege_Click},
+        {"cmdHilfe", &lampen::Lampen::cmdHilfe_Click},
+        {"cmdMath", &lampen::Lampen::cmdMath_Click},
+        {"cmdCopy", &lampen::Lampen::cmdCopy_Click},
+        {"cmdMzeigen", &lampen::Lampen::cmdMzeigen_Click},
+        {"cmdMverbergen", &lampen::Lampen::cmdMverbergen_Click},
+        {"cmdSchlußjetzt", &lampen::Lampen::cmdSchlussjetzt_Click},
+    };
+    for (const auto& [name, handler] : items) {
+        auto* action = findChild<QAction*>(QString::fromUtf8(name));
+        if (!action)
+            continue;
+        connect(action, &QAction::triggered, this,
+                [this, h = handler] { run([&] { (model_.*h)(); }); });
+    }
+}
+
+void LampenWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The layout depends on the screen only; the pass also puts the matrix view back in place.
+    model_.Form_Resize();
+    applyLayout();
+    sync();
+}
+
+bool LampenWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && !syncing_) {
+        if (watched == picRaum_) {
+            run([&] { model_.picRaum_MouseMove(); });
+        } else {
+            for (int i = 0; i < lampen::kLampCount; ++i)
+                if (watched == cmdSchalter_[static_cast<std::size_t>(i)]) {
+                    run([&] { model_.cmdSchalter_MouseMove(i); });
+                    break;
+                }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- layout ------------------------------------------------------------------------------------
+
+void LampenWindow::applyLayout() {
+    const lampen::Layout& layout = model_.layout();
+    client_->setFont(lampen::ui::windowFont(12 * layout.layoutScale));
+    const double tpp = twipsPerPixel_;
+    auto px = [tpp](double twips) { return static_cast<int>(std::lround(twips / tpp)); };
+
+    for (const lampen::Placement& p : layout.placements) {
+        const auto it = byName_.find(p.name);
+        if (it == byName_.end())
+            continue;
+        QWidget* w = it->second;
+        if (p.line) {
+            if (auto* r = qobject_cast<RuleLine*>(w))
+                r->setEnds(QPoint(px(p.line->x1), px(p.line->y1)),
+                           QPoint(px(p.line->x2), px(p.line->y2)));
+            continue;
+        }
+        if (p.fontSize)
+            lampen::ui::setPointSize(w, *p.fontSize);
+
+        QRectF r = w->geometry();
+        const CanvasView* area = p.units == lampen::Units::Room     ? picRaum_
+                                 : p.units == lampen::Units::Matrix ? picMatrix_
+                                                                    : nullptr;
+        if (area) {
+            const QPointF origin = area->toPixels(p.left.value_or(0), p.top.value_or(0));
+            if (p.left)
+                r.moveLeft(origin.x());
+            if (p.top)
+                r.moveTop(origin.y());
+            if (p.width)
+                r.setWidth(area->xPixels(*p.width));
+            if (p.height)
+                r.setHeight(area->yPixels(*p.height));
+        } else {
+            if (p.left)
+                r.moveLeft(*p.left / tpp);
+            if (p.top)
+                r.moveTop(*p.top / tpp);
+            if (p.width)
+                r.setWidth(*p.width / tpp);
+            if (p.height)
+                r.setHeight(*p.height / tpp);
+            else if (w == cboDatei_)
+                r.setHeight(cboDatei_->sizeHint().height()); // a combo box keeps its own height
+        }
+        w->setGeometry(r.toRect());
+    }
+    picProzent_->update();
+    picRaum_->update();
+    picMatrix_->update();
+}
+
+void LampenWindow::placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p) {
+    const QPointF topLeft = area->toPixels(p.left, p.top);
+    const QPointF bottomRight = area->toPixels(p.left + p.width, p.top + p.height);
+    const QRect r(QPoint(static_cast<int>(std::lround(topLeft.x())),
+                         static_cast<int>(std::lround(topLeft.y()))),
+                  QPoint(static_cast<int>(std::lround(bottomRight.x())) - 1,
+                         static_cast<int>(std::lround(bottomRight.y())) - 1));
+    if (w->geometry() != r)
+        w->setGeometry(r);
+    if (w->isHidden() == p.visible)
+        w->setVisible(p.visible);
+}

@@ -1,0 +1,131 @@
+#pragma once
+// The program's one window. It builds every control of the design with its objectName, hands
+// each user event to the headless window's handler of the same name, and afterwards copies the
+// headless window's whole state into the widgets (sync). It decides nothing itself.
+
+#include "ClockRandom.h"
+#include "Lampen.h"
+#include "QtDialogs.h"
+#include "QtTextMetrics.h"
+
+#include <QMainWindow>
+#include <QSize>
+
+#include <array>
+#include <string>
+#include <unordered_map>
+
+class CanvasView;
+class LampShape;
+class RuleLine;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+// The screen the layout scales the design to: its size in pixels and its logical DPI.
+struct ScreenMetrics {
+    QSize pixels;
+    double logicalDpi = 96;
+};
+
+class LampenWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Lays the window out for the primary screen and runs the start-up.
+    explicit LampenWindow(QWidget* parent = nullptr);
+    // The same for a given screen: the layout depends on the screen alone, not on the window.
+    explicit LampenWindow(const ScreenMetrics& screen, QWidget* parent = nullptr);
+    ~LampenWindow() override;
+
+    const lampen::Lampen& model() const { return model_; }
+    // Copies the headless window into the widgets without raising any handler.
+    void sync();
+    double twipsPerPixel() const { return twipsPerPixel_; }
+
+    static ScreenMetrics primaryScreen();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <class T> T* make(QWidget* parent, const std::string& name);
+    QPushButton* button(QWidget* parent, const std::string& name, const char* caption);
+    QLineEdit* textBox(QWidget* parent, const std::string& name, const char* text);
+    QLabel* label(QWidget* parent, const std::string& name, const char* text);
+    QGroupBox* frame(QWidget* parent, const std::string& name, const char* title);
+    QPlainTextEdit* textArea(QWidget* parent, const std::string& name, bool readOnly);
+    QScrollBar* slider(QWidget* parent, const std::string& name, int min, int max, int value,
+                       int singleStep, int pageStep);
+    RuleLine* rule(QWidget* parent, const std::string& name, const QColor& colour, int width);
+
+    void buildMenus();
+    void buildTopStrip(QWidget* client);
+    void buildRoom(QWidget* client);
+    void buildSliders(QWidget* client);
+    void buildQuestions(QWidget* client);
+    void buildIllustration(QWidget* client);
+    void buildExplanations(QWidget* client);
+    void buildSolutions(QWidget* client);
+    void buildEditor(QWidget* client);
+    void buildMatrix(QWidget* client);
+    void buildStatistics(QWidget* client);
+    void stackPanels();
+
+    void connectEvents();
+    void connectMenus();
+    // Runs one handler of the headless window, then mirrors the result and honours a close.
+    template <class F> void run(F&& handler);
+
+    void applyLayout();
+    void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
+    void syncTexts();
+    void syncRoom();
+    void syncPanels();
+    void syncMatrix();
+    void syncControls();
+
+    ScreenMetrics screen_;
+    double twipsPerPixel_ = 15;
+    QtDialogs dialogs_;
+    lampen::ClockRandom random_;
+    QtTextMetrics metrics_;
+    lampen::Lampen model_;
+    bool syncing_ = false;
+    std::string shownWege_;
+
+    // Every control by objectName, for the layout pass.
+    std::unordered_map<std::string, QWidget*> byName_;
+
+    QWidget* client_ = nullptr;
+    QLineEdit *txtKlicks_ = nullptr, *txtAusgabe_ = nullptr, *txtAktuell_ = nullptr,
+              *txtAnzahl_ = nullptr, *txtSchalter_ = nullptr;
+    QComboBox* cboDatei_ = nullptr;
+    QPushButton *cmdEntfernen_ = nullptr, *cmdNeu_ = nullptr;
+    CanvasView *picRaum_ = nullptr, *picProzent_ = nullptr, *picMatrix_ = nullptr;
+    std::array<QPushButton*, lampen::kLampCount> cmdSchalter_{}, cmdLampe_{}, cmdMSchalter_{},
+        cmdMLampe_{};
+    std::array<LampShape*, lampen::kLampCount> shpLampe_{};
+    QPushButton *cmdVoriges_ = nullptr, *cmdNaechstes_ = nullptr, *cmdAufgabe_ = nullptr,
+                *cmdLampenaus_ = nullptr;
+    QScrollBar *hscLampwinkel_ = nullptr, *hscRadLampe_ = nullptr, *hscSchaltwinkel_ = nullptr,
+               *hscRadSchalter_ = nullptr;
+    std::array<QRadioButton*, 2> optLoesbar_{}, Option1_{};
+    QGroupBox *lblAendern_ = nullptr, *lblWege_ = nullptr;
+    std::array<QGroupBox*, 2> lblErklaerung_{};
+    std::array<QPushButton*, 2> cmdAusKB_{}, cmdInfofenster_{}, cmdAddSchaltung_{};
+    QPushButton *cmdLoeSchaltung_ = nullptr, *cmdAddLampe_ = nullptr, *cmdLoeLampe_ = nullptr,
+                *cmdSpielen_ = nullptr, *cmdclear_ = nullptr;
+    QPlainTextEdit* txtWege_ = nullptr;
+    QPushButton *cmdMHaupt_ = nullptr, *cmdMvorige_ = nullptr, *cmdMnaechste_ = nullptr;
+    QLabel* imgDon_ = nullptr;
+    LampShape* shpDonlamp_ = nullptr;
+    RuleLine* Line3_ = nullptr;
+    std::array<QLineEdit*, 6> txtStatistik_{};
+};

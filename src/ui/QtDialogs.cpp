@@ -1,0 +1,75 @@
+#include "QtDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include <utility>
+
+namespace {
+
+QMessageBox::Icon toQt(lampen::Icon icon) {
+    switch (icon) {
+    case lampen::Icon::Critical:
+        return QMessageBox::Critical;
+    case lampen::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case lampen::Icon::Information:
+        return QMessageBox::Information;
+    case lampen::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOrApp(const std::string& title) {
+    return QString::fromStdString(title.empty() ? std::string(lampen::kAppTitle) : title);
+}
+
+} // namespace
+
+QtDialogs::QtDialogs(QWidget* parent, std::function<void()> beforeBox)
+    : parent_(parent), beforeBox_(std::move(beforeBox)) {}
+
+const char* QtDialogs::fileFilter() {
+    // Qt reads the pattern between the parentheses; it needs the dot to match "*.lmp" only.
+    return "Lampendatei (*.lmp)";
+}
+
+void QtDialogs::message(const std::string& text, lampen::Icon icon, const std::string& title) {
+    if (beforeBox_)
+        beforeBox_();
+    QMessageBox box(toQt(icon), titleOrApp(title), QString::fromStdString(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+std::string QtDialogs::input(const std::string& prompt, const std::string& title) {
+    if (beforeBox_)
+        beforeBox_();
+    QInputDialog dialog(parent_);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(titleOrApp(title));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString());
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue().toStdString();
+}
+
+std::string QtDialogs::openFileName() {
+    if (beforeBox_)
+        beforeBox_();
+    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Datei öffnen"),
+                                        QDir::currentPath(), QString::fromUtf8(fileFilter()))
+        .toStdString();
+}
+
+std::string QtDialogs::saveFileName() {
+    if (beforeBox_)
+        beforeBox_();
+    return QFileDialog::getSaveFileName(parent_, QStringLiteral("Datei speichern"),
+                                        QDir::currentPath(), QString::fromUtf8(fileFilter()))
+        .toStdString();
+}

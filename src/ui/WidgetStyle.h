@@ -1,0 +1,33 @@
+#pragma once
+// Small helpers shared by building and mirroring: names of array elements, colours, fonts.
+
+#include "Colour.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+#include <string>
+#include <string_view>
+
+namespace lampen::ui {
+
+// "name(i)", the objectName of element i of a control array.
+std::string indexed(std::string_view name, int i);
+
+inline QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// Background and text of a box or label; only what changed is written.
+void setColours(QWidget* w, QPalette::ColorRole background, const QColor& back,
+                QPalette::ColorRole foreground, const QColor& fore);
+// The font's size in points, keeping its face; nothing happens when it is already that size.
+void setPointSize(QWidget* w, double points);
+
+// The system colours the design names.
+inline const QColor kLight3d = toQColor(colour::light3d); // light 3-D edge
+inline const QColor kShadow3d{128, 128, 128};             // dark 3-D edge
+inline const QColor kScrollBar{200, 200, 200};
+
+} // namespace lampen::ui
