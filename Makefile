@@ -23,11 +23,15 @@ test: build-test
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	    ctest --output-on-failure
+	scripts/run-fuzz 60
 
 bench: deps
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DLAMPEN_TESTS=OFF -DLAMPEN_BENCH=ON
 	cmake --build build-bench
 	scripts/run-benchmarks build-bench
+
+fuzz: deps
+	scripts/run-fuzz 600
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz

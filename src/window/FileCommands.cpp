@@ -47,9 +47,12 @@ bool Lampen::readGroupFile(const std::string& name) {
 void Lampen::cmdLaden_Click() {
     std::string chosen = dialogs_.openFileName();
     // A cancelled dialog returns no name; opening nothing changes nothing, not even fileName.
-    if (chosen.empty())
-        return;
-    fileName = std::move(chosen);
+    if (!chosen.empty())
+        openGroupFile(chosen);
+}
+
+void Lampen::openGroupFile(const std::string& name) {
+    fileName = name;
     // Any other name ends the command silently; fileName keeps the name all the same.
     if (!endsInLmp(fileName))
         return;

@@ -120,6 +120,9 @@ public:
     bool readGroupFile(const std::string& name);
     void rememberFile(const std::string& name) { cboDatei.rememberFile(name); }
     void cmdLaden_Click();
+    // "Datei öffnen" with the name the dialog would have returned: opening a group named on the
+    // command line behaves exactly like choosing it, messages included.
+    void openGroupFile(const std::string& name);
     void cmdSpeichern_Click();
     void cmdNeu_Click();
     void cmdEntfernen_Click();
