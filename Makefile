@@ -20,10 +20,10 @@ build-test: deps
 	cmake --build $(TEST_BUILD)
 
 test: build-test
+	scripts/run-fuzz 60
 	cd $(TEST_BUILD) && QT_QPA_PLATFORM=offscreen \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	    ctest --output-on-failure
-	scripts/run-fuzz 60
 
 bench: deps
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DLAMPEN_TESTS=OFF -DLAMPEN_BENCH=ON
