@@ -17,14 +17,41 @@ namespace lampen {
 
 namespace {
 
+// The reasons a teacher may read on the terminal, in the program's language.
 std::string reason(int err) {
-    return std::generic_category().message(err);
+    switch (err) {
+    case ENOENT:
+        return "Datei oder Ordner nicht gefunden";
+    case EACCES:
+    case EPERM:
+        return "keine Berechtigung";
+    case ENOTDIR:
+        return "ein Teil des Pfades ist kein Ordner";
+    case EISDIR:
+        return "ist ein Ordner, keine Datei";
+    case ENOSPC:
+        return "kein Platz mehr auf dem Datenträger";
+    case EDQUOT:
+        return "Speicherkontingent erschöpft";
+    case EROFS:
+        return "der Datenträger ist schreibgeschützt";
+    case EFBIG:
+        return "die Datei würde zu groß";
+    case ENAMETOOLONG:
+        return "der Name ist zu lang";
+    case EEXIST:
+        return "die Datei besteht bereits";
+    case EIO:
+        return "Ein-/Ausgabefehler";
+    default:
+        return std::generic_category().message(err);
+    }
 }
 
 std::string sizeText(std::uintmax_t bytes) {
     if (bytes % (1024 * 1024) == 0)
         return std::to_string(bytes / (1024 * 1024)) + " MiB";
-    return std::to_string(bytes) + " bytes";
+    return std::to_string(bytes) + " Bytes";
 }
 
 FileBytesResult readFailure(const fs::path& file, const std::string& why) {
@@ -116,10 +143,10 @@ FileBytesResult readFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
     if (::fstat(fd.get(), &st) != 0)
         return readFailure(file, reason(errno));
     if (S_ISDIR(st.st_mode))
-        return readFailure(file, "is a folder, not a file");
+        return readFailure(file, "ist ein Ordner, keine Datei");
     if (!S_ISREG(st.st_mode))
-        return readFailure(file, "is not a regular file");
-    const std::string tooLarge = "is larger than " + sizeText(maxBytes);
+        return readFailure(file, "ist keine gewöhnliche Datei");
+    const std::string tooLarge = "ist größer als " + sizeText(maxBytes);
     if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
         return readFailure(file, tooLarge);
 
@@ -151,7 +178,7 @@ FileWriteResult replaceFileBytes(const fs::path& file, std::string_view bytes) {
     if (fs::is_symlink(fs::symlink_status(target, ec))) {
         fs::path resolved = fs::weakly_canonical(target, ec);
         if (ec)
-            return writeFailure(file, ec.message());
+            return writeFailure(file, reason(ec.value()));
         target = std::move(resolved);
     }
 
@@ -160,9 +187,9 @@ FileWriteResult replaceFileBytes(const fs::path& file, std::string_view bytes) {
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
-            return writeFailure(file, "is a folder, not a file");
+            return writeFailure(file, "ist ein Ordner, keine Datei");
         if (!S_ISREG(st.st_mode))
-            return writeFailure(file, "is not a regular file");
+            return writeFailure(file, "ist keine gewöhnliche Datei");
         // The rename below would replace a write-protected file; refuse, as writing into it
         // would.
         if (::access(target.c_str(), W_OK) != 0)
@@ -179,7 +206,7 @@ FileWriteResult replaceFileBytes(const fs::path& file, std::string_view bytes) {
     int err = 0;
     std::unique_ptr<PendingFile> temp = createTemporaryIn(folder, err);
     if (!temp)
-        return writeFailure(file, "cannot create a file in " + folder.string() + ": " +
+        return writeFailure(file, "in " + folder.string() + " kann keine Datei angelegt werden: " +
                                       reason(err ? err : EEXIST));
     if (existed && ::fchmod(temp->fd(), keepMode) != 0)
         return writeFailure(file, reason(errno));

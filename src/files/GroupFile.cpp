@@ -11,7 +11,7 @@ GroupReadResult parseGroup(std::string_view bytes) {
         // Stop at the 201st line instead of splitting a huge file only to refuse it.
         if (result.lines.size() == kMaxGroupLines) {
             result.lines.clear();
-            result.error = "more than " + std::to_string(kMaxGroupLines) + " lines";
+            result.error = "mehr als " + std::to_string(kMaxGroupLines) + " Zeilen";
             return result;
         }
         const std::size_t end = bytes.find_first_of("\r\n", pos);
@@ -59,11 +59,11 @@ GroupWriteResult writeGroupFile(const std::filesystem::path& file,
                                 const std::vector<std::string>& lines) {
     // Refuse what could not be read back as the same group.
     if (lines.size() > kMaxGroupLines)
-        return {false, file.string() + ": more than " + std::to_string(kMaxGroupLines) + " lines"};
+        return {false, file.string() + ": mehr als " + std::to_string(kMaxGroupLines) + " Zeilen"};
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (lines[i].find_first_of("\r\n") != std::string::npos)
-            return {false,
-                    file.string() + ": line " + std::to_string(i + 1) + " contains a line break"};
+            return {false, file.string() + ": Zeile " + std::to_string(i + 1) +
+                               " enthält einen Zeilenumbruch"};
     FileWriteResult written = replaceFileBytes(file, formatGroup(lines));
     return {written.ok, std::move(written.error)};
 }

@@ -82,26 +82,26 @@ TEST_P(RefusedReadTest, FailsWithAReason) {
 INSTANTIATE_TEST_SUITE_P(
     BadInputs, RefusedReadTest,
     ::testing::Values(RefusedRead{"Missing", [](const TempDir& d) { return d / "missing.lmp"; },
-                                  "No such file"},
+                                  "nicht gefunden"},
                       RefusedRead{"Folder",
                                   [](const TempDir& d) {
                                       fs::create_directory(d / "folder.lmp");
                                       return d / "folder.lmp";
                                   },
-                                  "folder"},
+                                  "Ordner"},
                       RefusedRead{"InsideAFile",
                                   [](const TempDir& d) {
                                       writeBytes(d / "plain", "x");
                                       return d / "plain" / "g.lmp";
                                   },
-                                  "Not a directory"},
+                                  "kein Ordner"},
                       RefusedRead{"Fifo",
                                   [](const TempDir& d) {
                                       // Refused without waiting for a writer.
                                       ::mkfifo((d / "pipe.lmp").c_str(), 0600);
                                       return d / "pipe.lmp";
                                   },
-                                  "not a regular file"},
+                                  "keine gewöhnliche Datei"},
                       RefusedRead{"TooManyLines",
                                   [](const TempDir& d) {
                                       std::string bytes;
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       writeBytes(d / "long.lmp", bytes);
                                       return d / "long.lmp";
                                   },
-                                  "more than 200 lines"},
+                                  "mehr als 200 Zeilen"},
                       RefusedRead{"OverSixtyFourMiB",
                                   [](const TempDir& d) {
                                       // Sparse: costs no disk space.
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       fs::resize_file(d / "huge.lmp", kMaxGroupFileBytes + 1);
                                       return d / "huge.lmp";
                                   },
-                                  "larger than 64 MiB"}),
+                                  "größer als 64 MiB"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GroupFileIo, UnreadableFileFails) {
@@ -136,7 +136,7 @@ TEST_F(GroupFileIo, SizeBoundIsInclusive) {
     EXPECT_TRUE(readGroupFile(dir / "ten.lmp", 10).ok);
     const GroupReadResult r = readGroupFile(dir / "ten.lmp", 9);
     EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find("larger than 9 bytes"), std::string::npos) << r.error;
+    EXPECT_NE(r.error.find("größer als 9 Bytes"), std::string::npos) << r.error;
 }
 
 TEST_F(GroupFileIo, TenMegabyteLineIsOneLine) {
@@ -275,7 +275,7 @@ TEST_F(GroupFileIo, FailedWriteKeepsTheOldFileEvenForRoot) {
         w = writeGroupFile(dir / "g.lmp", kExample);
     }
     EXPECT_FALSE(w.ok);
-    EXPECT_NE(w.error.find("too large"), std::string::npos) << w.error;
+    EXPECT_NE(w.error.find("zu groß"), std::string::npos) << w.error;
     EXPECT_EQ(readBytes(dir / "g.lmp"), old);
     EXPECT_EQ(dir.names(), std::set<std::string>{"g.lmp"});
 }
