@@ -14,6 +14,25 @@ int highestBit(unsigned v) {
     return std::bit_width(v) - 1;
 }
 
+// The Schaltmuster text of every switch set, CR LF included, padded to a fixed width: a solution
+// line is one fixed-size copy.
+struct PatternLine {
+    std::array<char, 12> text{};
+    std::uint8_t length = 0;
+};
+constexpr std::array<PatternLine, 1024> makePatternLines() {
+    std::array<PatternLine, 1024> lines{};
+    for (unsigned m = 1; m < 1024; ++m) {
+        PatternLine& line = lines[m];
+        for (unsigned n = m; n != 0; n >>= 1)
+            line.text[line.length++] = static_cast<char>('0' + (n & 1u));
+        line.text[line.length++] = '\r';
+        line.text[line.length++] = '\n';
+    }
+    return lines;
+}
+constexpr std::array<PatternLine, 1024> kPatternLines = makePatternLines();
+
 } // namespace
 
 bool Analysis::reachable(unsigned p) const {
@@ -72,33 +91,61 @@ Analysis analyseRows(int k, const std::array<std::uint16_t, kMaxIndex + 1>& rows
         }
     }
 
-    a.solutionText.reserve(kSolutionHeader.size() + 16);
-    a.solutionText = kSolutionHeader;
-    if (rest == 0) {
-        // particular + every combination of the kernel basis, in Gray-code order: one XOR each.
-        const unsigned count = 1u << nullity;
-        a.solutions.reserve(count);
-        unsigned x = particular;
-        for (unsigned i = 0; i < count; ++i) {
-            if (i != 0)
-                x ^= kernel[static_cast<std::size_t>(std::countr_zero(i))];
-            if (x != 0)
-                a.solutions.push_back(static_cast<std::uint16_t>(x));
-        }
-        std::sort(a.solutions.begin(), a.solutions.end());
-    }
-    if (a.solutions.empty()) {
+    if (rest != 0) {
+        a.solutionText.reserve(kSolutionHeader.size() + kNoSolutionText.size());
+        a.solutionText = kSolutionHeader;
         a.solutionText += kNoSolutionText;
         return a;
     }
+
+    // The kernel vector found at switch s has s as its highest switch, so the basis is already
+    // echelon. Reduced fully (no vector, and not the particular solution, holds another's
+    // highest switch), counting through the combinations lists the solving sets in increasing
+    // order: one XOR each and no sort.
+    for (int i = 0; i < nullity; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        for (int m = i - 1; m >= 0; --m) {
+            const auto mi = static_cast<std::size_t>(m);
+            if ((kernel[ii] >> highestBit(kernel[mi])) & 1u)
+                kernel[ii] ^= kernel[mi];
+        }
+    }
+    for (int i = 0; i < nullity; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        if ((particular >> highestBit(kernel[ii])) & 1u)
+            particular ^= kernel[ii];
+    }
+    const std::size_t count = std::size_t{1} << nullity;
+    a.solutions.resize(count);
+    a.solutions[0] = static_cast<std::uint16_t>(particular);
+    for (std::size_t c = 1; c < count; ++c)
+        a.solutions[c] =
+            a.solutions[c & (c - 1)] ^ kernel[static_cast<std::size_t>(std::countr_zero(c))];
+    // The empty set is never a solution (the target was no lamp at all).
+    if (a.solutions.front() == 0)
+        a.solutions.erase(a.solutions.begin());
+    if (a.solutions.empty()) {
+        a.solutionText = kSolutionHeader;
+        a.solutionText += kNoSolutionText;
+        return a;
+    }
+
     a.targetSolvable = true;
-    a.solutionText.reserve(a.solutionText.size() + a.solutions.size() * (k + 3));
+    std::size_t length = kSolutionHeader.size();
     for (const std::uint16_t m : a.solutions) {
         a.minPresses = std::min(a.minPresses, std::popcount(m));
-        for (unsigned n = m; n != 0; n >>= 1)
-            a.solutionText.push_back((n & 1u) ? '1' : '0');
-        a.solutionText += "\r\n";
+        length += static_cast<std::size_t>(std::bit_width(m)) + 2;
     }
+    // Written in place from the table; the fixed-size copies may run past the last line, into
+    // room that is cut off again at the end.
+    a.solutionText.resize(length + sizeof(PatternLine::text));
+    char* out = std::copy(kSolutionHeader.begin(), kSolutionHeader.end(), a.solutionText.data());
+    for (const std::uint16_t m : a.solutions) {
+        const PatternLine& line = kPatternLines[m & 1023u];
+        std::copy(line.text.begin(), line.text.end(), out);
+        out += line.length;
+    }
+    a.solutionText.resize(length);
     return a;
 }
 
