@@ -54,9 +54,12 @@ void Lampen::cmdLaden_Click() {
 void Lampen::openGroupFile(const std::string& name) {
     fileName = name;
     // Any other name ends the command silently; fileName keeps the name all the same.
-    if (!endsInLmp(fileName))
-        return;
-    if (!readGroupFile(fileName)) {
+    if (endsInLmp(fileName))
+        showOpenedOrSaved(readGroupFile(fileName));
+}
+
+void Lampen::showOpenedOrSaved(bool done) {
+    if (!done) {
         dialogs_.message(kBadName, Icon::Critical, "Fehler");
         return;
     }
@@ -74,7 +77,7 @@ void Lampen::cmdSpeichern_Click() {
     fileName = endsInLmp(chosen) ? std::move(chosen) : chosen + ".lmp";
     const std::optional<int> count = countToWrite(txtAnzahl);
     if (!count) {
-        dialogs_.message(kBadName, Icon::Critical, "Fehler");
+        showOpenedOrSaved(false);
         return;
     }
     std::vector<std::string> lines;
@@ -82,14 +85,7 @@ void Lampen::cmdSpeichern_Click() {
     for (int i = 1; i <= *count; ++i)
         lines.push_back(schaltgruppe.slot(i));
     // All or nothing: on failure the file on disk is as it was before.
-    if (!writeGroupFile(std::filesystem::path(fileName), lines).ok) {
-        dialogs_.message(kBadName, Icon::Critical, "Fehler");
-        return;
-    }
-    setTxtAktuell(numText(1));
-    rememberFile(fileName);
-    loadCircuit();
-    refreshView();
+    showOpenedOrSaved(writeGroupFile(std::filesystem::path(fileName), lines).ok);
 }
 
 void Lampen::cmdNeu_Click() {

@@ -233,6 +233,9 @@ public:
     bool closeRequested = false;
 
 private:
+    // After "Datei öffnen" or "Datei speichern": circuit 1 of the group as a fresh task and the
+    // name in the list, or the message when the file could not be read or written.
+    void showOpenedOrSaved(bool done);
     unsigned targetMask() const; // bit l set for every target lamp 0..k
     void countMatches();         // matchCount over the lamps 0..k
 
