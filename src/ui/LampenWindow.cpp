@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -175,6 +176,12 @@ void LampenWindow::connectMenus() {
         connect(action, &QAction::triggered, this,
                 [this, h = handler] { run([&] { (model_.*h)(); }); });
     }
+}
+
+void LampenWindow::openFromCommandLine(const QString& path) {
+    // The name as the user typed it, in the bytes the file system knows it by.
+    const std::string name = QFile::encodeName(path).toStdString();
+    run([&] { model_.openGroupFile(name); });
 }
 
 void LampenWindow::resizeEvent(QResizeEvent* event) {

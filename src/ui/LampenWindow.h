@@ -20,6 +20,7 @@ class LampShape;
 class RuleLine;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -48,11 +49,17 @@ public:
     void sync();
     double twipsPerPixel() const { return twipsPerPixel_; }
 
+    // Opens the group named on the command line exactly as "Datei öffnen" does with a chosen
+    // name: the same handler, the same messages; a name without ".lmp" does nothing.
+    void openFromCommandLine(const QString& path);
+
     static ScreenMetrics primaryScreen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The digit keys press the switches S0..S9, unless a text box takes the typing.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     template <class T> T* make(QWidget* parent, const std::string& name);
@@ -82,6 +89,10 @@ private:
     void connectMenus();
     // Runs one handler of the headless window, then mirrors the result and honours a close.
     template <class F> void run(F&& handler);
+    // The switch a key stands for, or -1: the digits of the main block and of the keypad.
+    static int switchForKey(const QKeyEvent& event);
+    // True while the keyboard focus lies in a box the user can type into.
+    bool textBoxHasFocus() const;
 
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);

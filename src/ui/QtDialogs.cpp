@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -23,6 +24,11 @@ QMessageBox::Icon toQt(lampen::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A chosen name in the bytes the file system knows it by.
+std::string fileName(const QString& chosen) {
+    return QFile::encodeName(chosen).toStdString();
+}
+
 QString titleOrApp(const std::string& title) {
     return QString::fromStdString(title.empty() ? std::string(lampen::kAppTitle) : title);
 }
@@ -33,8 +39,9 @@ QtDialogs::QtDialogs(QWidget* parent, std::function<void()> beforeBox)
     : parent_(parent), beforeBox_(std::move(beforeBox)) {}
 
 const char* QtDialogs::fileFilter() {
-    // Qt reads the pattern between the parentheses; it needs the dot to match "*.lmp" only.
-    return "Lampendatei (*.lmp)";
+    // Qt takes the pattern from the last parentheses and, with the details hidden, shows the
+    // rest: the type reads "Lampendatei (*lmp)" while only names ending in ".lmp" are listed.
+    return "Lampendatei (*lmp) (*.lmp)";
 }
 
 void QtDialogs::message(const std::string& text, lampen::Icon icon, const std::string& title) {
@@ -61,15 +68,15 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
 std::string QtDialogs::openFileName() {
     if (beforeBox_)
         beforeBox_();
-    return QFileDialog::getOpenFileName(parent_, QStringLiteral("Datei öffnen"),
-                                        QDir::currentPath(), QString::fromUtf8(fileFilter()))
-        .toStdString();
+    return fileName(QFileDialog::getOpenFileName(
+        parent_, QStringLiteral("Datei öffnen"), QDir::currentPath(),
+        QString::fromUtf8(fileFilter()), nullptr, QFileDialog::HideNameFilterDetails));
 }
 
 std::string QtDialogs::saveFileName() {
     if (beforeBox_)
         beforeBox_();
-    return QFileDialog::getSaveFileName(parent_, QStringLiteral("Datei speichern"),
-                                        QDir::currentPath(), QString::fromUtf8(fileFilter()))
-        .toStdString();
+    return fileName(QFileDialog::getSaveFileName(
+        parent_, QStringLiteral("Datei speichern"), QDir::currentPath(),
+        QString::fromUtf8(fileFilter()), nullptr, QFileDialog::HideNameFilterDetails));
 }
