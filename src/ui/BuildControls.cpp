@@ -23,7 +23,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-using lampen::ui::indexed;
 using lampen::ui::setColours;
 using lampen::ui::toQColor;
 
@@ -193,7 +192,7 @@ void LampenWindow::buildRoom(QWidget* client) {
     // Lamps first, so the buttons lie above them.
     for (int i = 0; i < kLamps; ++i) {
         auto* lamp = new LampShape(kLampBorder, picRaum_); // owned by the room
-        const std::string name = indexed("shpLampe", i);
+        const std::string name = lampen::arrayName("shpLampe", i);
         lamp->setObjectName(QString::fromStdString(name));
         byName_[name] = lamp;
         shpLampe_[static_cast<std::size_t>(i)] = lamp;
@@ -202,10 +201,10 @@ void LampenWindow::buildRoom(QWidget* client) {
         const auto u = static_cast<std::size_t>(i);
         const std::string s = "S" + std::to_string(i);
         const std::string l = "L" + std::to_string(i);
-        cmdSchalter_[u] = button(picRaum_, indexed("cmdSchalter", i), s.c_str());
+        cmdSchalter_[u] = button(picRaum_, lampen::arrayName("cmdSchalter", i), s.c_str());
         cmdSchalter_[u]->setMouseTracking(true);
         cmdSchalter_[u]->installEventFilter(this);
-        cmdLampe_[u] = button(picRaum_, indexed("cmdLampe", i), l.c_str());
+        cmdLampe_[u] = button(picRaum_, lampen::arrayName("cmdLampe", i), l.c_str());
     }
     cmdVoriges_ = button(picRaum_, "cmdVoriges", "vorige");
     cmdVoriges_->setToolTip(qs("vorige Schaltung"));
@@ -287,15 +286,15 @@ void LampenWindow::buildExplanations(QWidget* client) {
     const std::string texts[2] = {lampen::texts::operatingHelp(), lampen::texts::mathematics()};
     for (int i = 0; i < 2; ++i) {
         const auto u = static_cast<std::size_t>(i);
-        QGroupBox* f = frame(client, indexed("lblErklärung", i), "");
+        QGroupBox* f = frame(client, lampen::arrayName("lblErklärung", i), "");
         lblErklaerung_[u] = f;
-        label(f, indexed("lblKurzb", i), titles[u]);
+        label(f, lampen::arrayName("lblKurzb", i), titles[u]);
         // The user may type into the explanations; nothing reads them back.
-        QPlainTextEdit* t = textArea(f, indexed("txtErklärung", i), false);
+        QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false);
         t->setFont(lampen::ui::serifFont(10));
         setColours(t, QPalette::Base, kWhite, QPalette::Text, kBlack);
         t->setPlainText(QString::fromStdString(texts[u]));
-        cmdAusKB_[u] = button(f, indexed("cmdAusKB", i), "ausblenden");
+        cmdAusKB_[u] = button(f, lampen::arrayName("cmdAusKB", i), "ausblenden");
     }
 }
 
@@ -336,8 +335,8 @@ void LampenWindow::buildMatrix(QWidget* client) {
         const auto u = static_cast<std::size_t>(i);
         const std::string s = "S" + std::to_string(i);
         const std::string l = "L" + std::to_string(i);
-        cmdMSchalter_[u] = button(picMatrix_, indexed("cmdMSchalter", i), s.c_str());
-        cmdMLampe_[u] = button(picMatrix_, indexed("cmdMLampe", i), l.c_str());
+        cmdMSchalter_[u] = button(picMatrix_, lampen::arrayName("cmdMSchalter", i), s.c_str());
+        cmdMLampe_[u] = button(picMatrix_, lampen::arrayName("cmdMLampe", i), l.c_str());
         cmdMLampe_[u]->setFont(lampen::ui::windowFont(8));
     }
     picMatrix_->hide();
@@ -354,20 +353,20 @@ void LampenWindow::buildStatistics(QWidget* client) {
     const QColor fore[6] = {kBlack, kBlack, kBlack, kWhite, kBlack, kWhite};
     for (int i = 0; i < 6; ++i) {
         // Regular weight, so the longest caption fits its label.
-        QLabel* l = label(f, indexed("lblStatistik", i), captions[i]);
+        QLabel* l = label(f, lampen::arrayName("lblStatistik", i), captions[i]);
         QFont font = l->font();
         font.setWeight(QFont::Normal);
         l->setFont(font);
     }
     for (int i = 0; i < 6; ++i) {
         const auto u = static_cast<std::size_t>(i);
-        txtStatistik_[u] = textBox(f, indexed("txtStatistik", i), "0");
+        txtStatistik_[u] = textBox(f, lampen::arrayName("txtStatistik", i), "0");
         setColours(txtStatistik_[u], QPalette::Base, back[u], QPalette::Text, fore[u]);
     }
     cmdclear_ = button(f, "cmdclear", "löschen");
     // Lines lie on the frame's surface, beneath its labels and boxes.
     for (int i = 0; i < 3; ++i)
-        rule(f, indexed("lineStat", i), kBlack, 1)->lower();
+        rule(f, lampen::arrayName("lineStat", i), kBlack, 1)->lower();
     rule(f, "Line4", kBlack, 1)->lower();
 }
 

@@ -2,14 +2,6 @@
 
 namespace lampen::ui {
 
-std::string indexed(std::string_view name, int i) {
-    std::string s(name);
-    s += '(';
-    s += std::to_string(i);
-    s += ')';
-    return s;
-}
-
 void setColours(QWidget* w, QPalette::ColorRole background, const QColor& back,
                 QPalette::ColorRole foreground, const QColor& fore) {
     const QPalette& now = w->palette();

@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers shared by building and mirroring: names of array elements, colours, fonts.
+// Small helpers shared by building and mirroring: colours and fonts.
 
 #include "Colour.h"
 
@@ -7,13 +7,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include <string>
-#include <string_view>
-
 namespace lampen::ui {
-
-// "name(i)", the objectName of element i of a control array.
-std::string indexed(std::string_view name, int i);
 
 inline QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);

@@ -134,14 +134,6 @@ constexpr int kArrayLength = 10; // lamps, switches and their mirror buttons: 0.
 constexpr double kTwipsPerInch = 1440;
 constexpr double kStandardDpi = 96;
 
-std::string indexed(std::string_view name, int i) {
-    std::string s(name);
-    s += '(';
-    s += std::to_string(i);
-    s += ')';
-    return s;
-}
-
 // Applies the design-to-screen rule to every row and appends the results.
 class Scaler {
 public:
@@ -183,12 +175,12 @@ void statisticsRows(Scaler& scaler) {
     // Labels 0, 3 and 5 are the short ones; the boxes stand in a zig-zag, even rows right.
     constexpr std::array<double, 6> labelWidth{2532, 2652, 2652, 2532, 2652, 2532};
     for (int i = 0; i < 6; ++i) {
-        const std::string name = indexed("lblStatistik", i);
+        const std::string name = arrayName("lblStatistik", i);
         scaler.add(box(name, 240, 360 + 360 * i, labelWidth[static_cast<std::size_t>(i)], 252, 12),
                    "Frame1");
     }
     for (int i = 0; i < 6; ++i) {
-        const std::string name = indexed("txtStatistik", i);
+        const std::string name = arrayName("txtStatistik", i);
         scaler.add(box(name, i % 2 == 0 ? 4000 : 3000, 240 + 360 * i, 612, 372, 12), "Frame1");
     }
     scaler.addAll(kFrame1TailRows, "Frame1");
@@ -197,10 +189,10 @@ void statisticsRows(Scaler& scaler) {
 void explanationRows(Scaler& scaler) {
     constexpr std::array<double, 2> titleWidth{2052, 1932};
     for (int i = 0; i < 2; ++i) {
-        const std::string frame = indexed("lblErklärung", i);
-        const std::string title = indexed("lblKurzb", i);
-        const std::string text = indexed("txtErklärung", i);
-        const std::string hide = indexed("cmdAusKB", i);
+        const std::string frame = arrayName("lblErklärung", i);
+        const std::string title = arrayName("lblKurzb", i);
+        const std::string text = arrayName("txtErklärung", i);
+        const std::string hide = arrayName("cmdAusKB", i);
         scaler.add(box(title, 1440, 240, titleWidth[static_cast<std::size_t>(i)], 372, 12), frame);
         scaler.add(box(text, 120, 600, 4572, 2412, 10), frame);
         scaler.add(box(hide, 1560, 3240, 1572, 372, 8), frame);
@@ -224,9 +216,9 @@ void matrixRows(Layout& layout) {
     const double font = kMatrixButtonFont * layout.layoutScale;
     for (int i = 0; i < kArrayLength; ++i) {
         layout.placements.push_back(
-            sized(indexed("cmdMLampe", i), "picMatrix", Units::Matrix, 10, 10, font));
+            sized(arrayName("cmdMLampe", i), "picMatrix", Units::Matrix, 10, 10, font));
         layout.placements.push_back(
-            sized(indexed("cmdMSchalter", i), "picMatrix", Units::Matrix, 10, 10, font));
+            sized(arrayName("cmdMSchalter", i), "picMatrix", Units::Matrix, 10, 10, font));
     }
     // The matrix drawing sets these three fonts itself.
     layout.placements.push_back(sized("cmdMHaupt", "picMatrix", Units::Matrix, 30, 10, {}));
@@ -246,14 +238,14 @@ void roomRows(Layout& layout) {
     }
     const double buttonFont = kRoomButtonFont * layout.layoutScale;
     for (int i = 0; i < kArrayLength; ++i)
-        layout.placements.push_back(sized(indexed("shpLampe", i), "picRaum", Units::Room,
+        layout.placements.push_back(sized(arrayName("shpLampe", i), "picRaum", Units::Room,
                                           kLampSize * kRoomX, kLampSize * kRoomY, {}));
     for (int i = 0; i < kArrayLength; ++i)
-        layout.placements.push_back(sized(indexed("cmdLampe", i), "picRaum", Units::Room,
+        layout.placements.push_back(sized(arrayName("cmdLampe", i), "picRaum", Units::Room,
                                           kRoomButtonSize * kRoomX, kRoomButtonSize * kRoomY,
                                           buttonFont));
     for (int i = 0; i < kArrayLength; ++i)
-        layout.placements.push_back(sized(indexed("cmdSchalter", i), "picRaum", Units::Room,
+        layout.placements.push_back(sized(arrayName("cmdSchalter", i), "picRaum", Units::Room,
                                           kRoomButtonSize * kRoomX, kRoomButtonSize * kRoomY,
                                           buttonFont));
 }
@@ -298,6 +290,14 @@ double twipsPerPixel(double logicalDpi) {
     if (!std::isfinite(logicalDpi) || logicalDpi <= 0)
         return kTwipsPerInch / kStandardDpi;
     return kTwipsPerInch / logicalDpi;
+}
+
+std::string arrayName(std::string_view name, int i) {
+    std::string s(name);
+    s += '(';
+    s += std::to_string(i);
+    s += ')';
+    return s;
 }
 
 } // namespace lampen

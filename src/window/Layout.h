@@ -42,6 +42,9 @@ struct Layout {
     const Placement* find(std::string_view name) const;
 };
 
+// The objectName of element i of a control array: "cmdSchalter(3)".
+std::string arrayName(std::string_view name, int i);
+
 // Lays out the whole window for a screen of the given size in twips.
 // A size that is zero, negative or not a number leaves that axis at the design size (factor 1).
 Layout layoutWindow(double screenWidthTwips, double screenHeightTwips);
