@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QIcon>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,14 +24,10 @@
 
 #include <cmath>
 
-#ifdef LAMPEN_HAS_IMGDON
-// The illustration lives in a resource of this static library; it must be registered by hand.
-static void initIllustration() {
-    Q_INIT_RESOURCE(illustration);
+// The pictures live in a resource of this static library; it must be registered by hand.
+static void initPictures() {
+    Q_INIT_RESOURCE(pictures);
 }
-#else
-static void initIllustration() {}
-#endif
 
 ScreenMetrics LampenWindow::primaryScreen() {
     const QScreen* s = QGuiApplication::primaryScreen();
@@ -45,9 +42,12 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     : QMainWindow(parent), screen_(screen),
       twipsPerPixel_(lampen::twipsPerPixel(screen.logicalDpi)), dialogs_(this, [this] { sync(); }),
       model_(dialogs_, random_, metrics_) {
-    initIllustration();
+    initPictures();
     setObjectName(QStringLiteral("Lampen"));
     setWindowTitle(QString::fromUtf8(lampen::kAppTitle));
+    QIcon icon(QStringLiteral(":/icon-64.png"));
+    icon.addFile(QStringLiteral(":/icon-256.png"));
+    setWindowIcon(icon);
     metrics_.attach(model_, twipsPerPixel_);
 
     client_ = new QWidget(this); // owned by the window
