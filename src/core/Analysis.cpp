@@ -98,23 +98,10 @@ Analysis analyseRows(int k, const std::array<std::uint16_t, kMaxIndex + 1>& rows
         return a;
     }
 
-    // The kernel vector found at switch s has s as its highest switch, so the basis is already
-    // echelon. Reduced fully (no vector, and not the particular solution, holds another's
-    // highest switch), counting through the combinations lists the solving sets in increasing
-    // order: one XOR each and no sort.
-    for (int i = 0; i < nullity; ++i) {
-        const auto ii = static_cast<std::size_t>(i);
-        for (int m = i - 1; m >= 0; --m) {
-            const auto mi = static_cast<std::size_t>(m);
-            if ((kernel[ii] >> highestBit(kernel[mi])) & 1u)
-                kernel[ii] ^= kernel[mi];
-        }
-    }
-    for (int i = 0; i < nullity; ++i) {
-        const auto ii = static_cast<std::size_t>(i);
-        if ((particular >> highestBit(kernel[ii])) & 1u)
-            particular ^= kernel[ii];
-    }
+    // A switch that depends on earlier ones never enters a pivot's combination. So each kernel
+    // vector holds exactly one dependent switch, its own and highest, and the particular
+    // solution none: counting through the kernel's combinations lists the solving sets in
+    // increasing order, one XOR each and no sort.
     const std::size_t count = std::size_t{1} << nullity;
     a.solutions.resize(count);
     a.solutions[0] = static_cast<std::uint16_t>(particular);

@@ -1,14 +1,15 @@
-// Reading and writing circuit codes: the round trip of the built-in group, lenient reading of
-// short and odd codes, and the cells a smaller circuit leaves alone.
+// Circuit codes and the group of slots: the built-in codes' round trip, lenient reading of short
+// and odd codes, stray digits, the cells a smaller circuit leaves alone, and checked slot access.
 
 #include "Schaltcode.h"
 #include "Schaltgruppe.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace lampen {
 namespace {
@@ -27,159 +28,71 @@ int load(std::string_view code, Verbindungsmatrix& m) {
     return k;
 }
 
-TEST(CodeDigit, DigitsGiveTheirValueEverythingElseZero) {
-    for (char c = '0'; c <= '9'; ++c)
-        EXPECT_EQ(codeDigit(c), c - '0') << c;
-    for (char c : {'*', 'a', 'Z', ' ', '-', '+', '.', '\0', '\r', '\n', '/', ':'})
-        EXPECT_EQ(codeDigit(c), 0) << static_cast<int>(c);
-    EXPECT_EQ(codeDigit(static_cast<char>(0xC3)), 0); // a byte of a UTF-8 umlaut
-}
-
 TEST(Schaltcode, EveryBuiltInCodeRoundTripsCharacterForCharacter) {
+    // switches and lamps of circuits 1..19
+    const int sizes[kBuiltInCount] = {3, 4, 5, 10, 3, 4, 5, 6, 3, 4, 5, 6, 6, 4, 5, 4, 5, 6, 9};
+    ASSERT_EQ(builtInCodes().size(), 19u);
+    EXPECT_EQ(builtInCodes()[0], "2*110*011*001*");
     for (std::size_t i = 0; i < builtInCodes().size(); ++i) {
-        const std::string_view code = builtInCodes()[i];
-        SCOPED_TRACE("circuit " + std::to_string(i + 1));
         Verbindungsmatrix m = filledWith(7); // whatever stood there before
-        const int k = load(code, m);
-        const std::string written = writeCode(k, m);
-        EXPECT_EQ(written, code);
-        EXPECT_EQ(written.size(), static_cast<std::size_t>(2 + (k + 1) * (k + 2)));
+        const int k = load(builtInCodes()[i], m);
+        EXPECT_EQ(k + 1, sizes[i]) << "circuit " << i + 1;
+        EXPECT_EQ(writeCode(k, m), builtInCodes()[i]) << "circuit " << i + 1;
     }
 }
 
-TEST(Schaltcode, FirstCircuitLoadsItsFiveWires) {
-    Verbindungsmatrix m;
-    ASSERT_EQ(load(builtInCodes()[0], m), 2);
-    const int expected[3][3] = {{1, 1, 0}, {0, 1, 1}, {0, 0, 1}};
-    for (int s = 0; s <= 2; ++s)
-        for (int l = 0; l <= 2; ++l)
-            EXPECT_EQ(m(s, l), expected[s][l]) << "switch " << s << ", lamp " << l;
-    const auto rows = wireRows(2, m);
-    EXPECT_EQ(rows[0], 0b011);
-    EXPECT_EQ(rows[1], 0b110);
-    EXPECT_EQ(rows[2], 0b100);
-}
-
-TEST(Schaltcode, EmptyCodeIsOneUnwiredSwitchAndLamp) {
-    Verbindungsmatrix m = filledWith(1);
-    EXPECT_EQ(load("", m), 0);
-    EXPECT_EQ(m(0, 0), 0);
-    EXPECT_EQ(m(0, 1), 1); // outside the circuit: untouched
-    EXPECT_EQ(wireRows(0, m)[0], 0);
-    EXPECT_EQ(writeCode(0, m), "0*0*");
-}
-
-TEST(Schaltcode, FirstCharacterThatIsNoDigitGivesOneLamp) {
-    for (const char* code : {"*", "x*1*", " 2*110*011*001*", "-1*1*"}) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(readMaxIndex(code), 0);
+TEST(Schaltcode, LenientReadingOfShortAndOddCodes) {
+    std::string nineCutShort = "9*1101000000*";
+    for (int s = 1; s <= 9; ++s)
+        nineCutShort += "0000000000*";
+    const struct {
+        std::string code, written;
+    } cases[] = {
+        {"", "0*0*"},                         // an empty slot: one unwired switch and lamp
+        {"x*1*", "0*1*"},                     // a first character that is no digit reads 0
+        {"9*1101", nineCutShort},             // missing cells read 0
+        {"2x110y011z001w", "2*110*011*001*"}, // the "*" positions are never examined
+        {"2*110011*001*", "2*110*110*010*"},  // rows are found by arithmetic
+        {"1*10*01*111111*junk", "1*10*01*"},  // text after the last row is ignored
+        {"2*1a0*-b1*.+c*", "2*100*001*000*"}, // letters and signs read 0
+        {"3*0123*4567*8912*3456*", "3*0123*4567*8912*3456*"}, // digits 2..9 are kept
+    };
+    for (const auto& c : cases) {
+        Verbindungsmatrix m = filledWith(1);
+        const int k = load(c.code, m);
+        EXPECT_EQ(writeCode(k, m), c.written) << '"' << c.code << '"';
+        EXPECT_EQ(m(k + 1, 0), 1) << "outside the circuit: untouched";
     }
-    for (char d = '0'; d <= '9'; ++d)
-        EXPECT_EQ(readMaxIndex(std::string(1, d) + "*"), d - '0');
-}
-
-TEST(Schaltcode, CutShortNineReadsMissingCellsAsZero) {
-    Verbindungsmatrix m = filledWith(1);
-    const std::string code = "9*1101";
-    ASSERT_EQ(load(code, m), 9);
-    for (int s = 0; s <= 9; ++s)
-        for (int l = 0; l <= 9; ++l) {
-            const bool given = s == 0 && l <= 3;
-            EXPECT_EQ(m(s, l), given ? code[static_cast<std::size_t>(2 + l)] - '0' : 0)
-                << "switch " << s << ", lamp " << l;
-        }
-    const std::string written = writeCode(9, m);
-    EXPECT_EQ(written.size(), 112u);
-    EXPECT_EQ(written.substr(0, 14), "9*1101000000*0");
-    EXPECT_EQ(written.substr(written.size() - 11), "0000000000*");
-}
-
-TEST(Schaltcode, StarPositionsAreNeverExamined) {
     Verbindungsmatrix m;
-    ASSERT_EQ(load("2x110y011z001w", m), 2);
-    EXPECT_EQ(writeCode(2, m), "2*110*011*001*");
-    // Rows are found by arithmetic: a missing "*" shifts every later row.
-    ASSERT_EQ(load("2*110011*001*", m), 2);
-    EXPECT_EQ(writeCode(2, m), "2*110*110*010*");
-}
-
-TEST(Schaltcode, TextAfterTheLastRowIsIgnored) {
-    Verbindungsmatrix m;
-    ASSERT_EQ(load("1*10*01*111111*junk", m), 1);
-    EXPECT_EQ(writeCode(1, m), "1*10*01*");
+    load("3*0123*4567*8912*3456*", m); // only a cell holding exactly 1 is a wire
+    EXPECT_EQ(wireRows(3, m), (std::array<std::uint16_t, kMaxIndex + 1>{0b0010, 0, 0b0100}));
 }
 
 TEST(Schaltcode, SmallerCircuitLeavesTheOtherCellsAlone) {
     Verbindungsmatrix m;
     load(builtInCodes()[3], m); // circuit 4: ten switches and lamps
-    const Verbindungsmatrix afterFour = m;
     ASSERT_EQ(load(builtInCodes()[0], m), 2);
     EXPECT_EQ(m(3, 3), 1);
     EXPECT_EQ(m(3, 5), 0);
-    for (int s = 0; s < kMatrixSize; ++s)
-        for (int l = 0; l < kMatrixSize; ++l)
-            if (s > 2 || l > 2) {
-                EXPECT_EQ(m(s, l), afterFour(s, l)) << "switch " << s << ", lamp " << l;
-            }
     // One more lamp written now carries circuit 4's leftovers into the new row and column.
     EXPECT_EQ(writeCode(3, m), "3*1100*0110*0011*0001*");
 }
 
-TEST(Schaltcode, DigitsAboveOneAreKeptButAreNoWire) {
-    Verbindungsmatrix m;
-    const std::string code = "2*120*031*009*";
-    ASSERT_EQ(load(code, m), 2);
-    EXPECT_EQ(m(0, 1), 2);
-    EXPECT_EQ(m(1, 1), 3);
-    EXPECT_EQ(m(2, 2), 9);
-    EXPECT_EQ(writeCode(2, m), code);
-    const auto rows = wireRows(2, m);
-    EXPECT_EQ(rows[0], 0b001);
-    EXPECT_EQ(rows[1], 0b100);
-    EXPECT_EQ(rows[2], 0);
-}
-
-TEST(Schaltcode, EveryDigitSurvivesTheRoundTrip) {
-    std::string code = "9*";
-    for (int s = 0; s <= 9; ++s) {
-        for (int l = 0; l <= 9; ++l)
-            code.push_back(static_cast<char>('0' + (s + l) % 10));
-        code.push_back('*');
+TEST(Schaltgruppe, SlotsOutsideTheGroupAreNeverTouched) {
+    Schaltgruppe g;
+    const auto marker = [](int n) { return "slot " + std::to_string(n); };
+    for (int n = 0; n < kSlotCount; ++n)
+        ASSERT_TRUE(g.setSlot(n, marker(n)));
+    for (int n : {-1, 201, INT_MIN, INT_MAX}) {
+        EXPECT_FALSE(g.setSlot(n, "0*1*")) << n;
+        EXPECT_EQ(g.slot(n), "") << n;
     }
-    Verbindungsmatrix m;
-    ASSERT_EQ(load(code, m), 9);
-    EXPECT_EQ(writeCode(9, m), code);
-    const auto rows = wireRows(9, m);
-    for (int s = 0; s <= 9; ++s) {
-        // only the cell holding exactly 1 is a wire: lamp l with (s + l) % 10 == 1
-        const int l = (11 - s) % 10;
-        EXPECT_EQ(rows[static_cast<std::size_t>(s)], 1u << l) << "switch " << s;
-    }
-}
-
-TEST(Schaltcode, LettersAndSignsReadAsZero) {
-    Verbindungsmatrix m = filledWith(1);
-    ASSERT_EQ(load("2*1a0*-b1*.+c*", m), 2);
-    EXPECT_EQ(writeCode(2, m), "2*100*001*000*");
-}
-
-TEST(Schaltcode, WireRowsLookOnlyAtTheCircuit) {
-    Verbindungsmatrix m = filledWith(1);
-    const auto rows = wireRows(2, m);
-    for (int s = 0; s <= 2; ++s)
-        EXPECT_EQ(rows[static_cast<std::size_t>(s)], 0b111);
-    for (int s = 3; s <= kMaxIndex; ++s)
-        EXPECT_EQ(rows[static_cast<std::size_t>(s)], 0);
-}
-
-TEST(Schaltcode, OutOfRangeCircuitSizeNeverLeavesTheTable) {
-    Verbindungsmatrix m;
-    const std::string longCode(300, '1');
-    for (int k : {-5, 10, 11, 42, 1 << 30}) {
-        SCOPED_TRACE(k);
-        EXPECT_NO_THROW(readWiring(longCode, k, m));
-        EXPECT_NO_THROW(static_cast<void>(writeCode(k, m)));
-        EXPECT_NO_THROW(static_cast<void>(wireRows(k, m)));
+    g.loadBuiltIn();
+    for (int n = 0; n < kSlotCount; ++n) {
+        const bool builtIn = n >= 1 && n <= kBuiltInCount;
+        EXPECT_EQ(g.slot(n), builtIn ? std::string(builtInCodes()[static_cast<std::size_t>(n - 1)])
+                                     : marker(n))
+            << n;
     }
 }
 

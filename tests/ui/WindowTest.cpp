@@ -1,0 +1,363 @@
+// The window through its widgets on the offscreen platform: every control and menu item, the
+// layout on a 1024 x 768 screen, play by mouse and keyboard, the real message and file dialogs,
+// a group named on the command line, and the circuit editor.
+
+#include "Fonts.h"
+#include "LampenWindow.h"
+#include "Schaltgruppe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QColor kOff(0, 0, 128);
+const QColor kOn(255, 255, 0);
+// Two circuits: S0 lights lamp 0, S1 lamps 0 and 1; then four lamps in a ring.
+const QByteArray kTwoCircuits = "1*10*11*\r\n3*1100*0110*0011*1001*\r\n";
+
+QString at(const QString& name, int i) {
+    return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What one modal dialog showed.
+struct Seen {
+    QString className, title, text, directory;
+    QStringList filters;
+    int buttons = 0;
+};
+
+// While it lives, answers the modal dialogs a handler opens: a message box with its button, a
+// file dialog with the next queued name (cancelled when none is queued).
+class ModalWatcher {
+public:
+    std::vector<Seen> seen;
+    QStringList fileNames;
+
+    ModalWatcher() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(10);
+    }
+
+private:
+    void answer() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        Seen s;
+        s.className = QString::fromLatin1(dialog->metaObject()->className());
+        s.title = dialog->windowTitle();
+        bool accept = true;
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            s.text = box->text();
+            s.buttons = static_cast<int>(box->buttons().size());
+        } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+            s.directory = files->directory().absolutePath();
+            s.filters = files->nameFilters();
+            accept = !fileNames.isEmpty();
+            if (accept)
+                files->selectFile(fileNames.takeFirst());
+        }
+        seen.push_back(s);
+        accept ? dialog->accept() : dialog->reject();
+    }
+
+    QTimer timer_;
+};
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString startDir_;
+    std::unique_ptr<LampenWindow> window_;
+
+    template <class T = QWidget> T* get(const QString& name) {
+        T* w = window_->findChild<T*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    template <class T = QWidget> T* get(const char* name) {
+        return get<T>(QString::fromUtf8(name));
+    }
+    QString text(const char* name) { return get<QLineEdit>(name)->text(); }
+    QColor fill(const QString& name) { return get(name)->property("fillColor").value<QColor>(); }
+    void click(const QString& name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
+    void trigger(const char* action) { get<QAction>(action)->trigger(); }
+    // A key stroke as the platform reports it: to the window, which hands it to the focus.
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window_->windowHandle(), key, modifiers);
+    }
+    double captionSize(int s) { return get(at("cmdSchalter", s))->font().pointSizeF(); }
+
+private slots:
+    void init() {
+        // The file dialogs start in the working directory: a fresh one for every test.
+        dir_ = std::make_unique<QTemporaryDir>();
+        startDir_ = QDir::currentPath();
+        QVERIFY(dir_->isValid() && QDir::setCurrent(dir_->path()));
+        window_ = std::make_unique<LampenWindow>(ScreenMetrics{QSize(1024, 768), 96});
+        window_->setGeometry(0, 0, 1024, 768);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    void cleanup() {
+        window_.reset();
+        QDir::setCurrent(startDir_);
+        dir_.reset();
+    }
+
+    void everyControlAndMenuItemIsThere() {
+        // Each class with the names of its controls; "name[n]" stands for name(0)..name(n-1).
+        const std::pair<const char*, const char*> classes[] = {
+            {"QLineEdit", "txtKlicks txtAusgabe txtSchalter txtNr txtAktuell Text3 txtAnzahl Text2 "
+                          "txtStatistik[6]"},
+            {"QComboBox", "cboDatei"},
+            {"QPushButton",
+             "cmdEntfernen cmdNeu cmdSchalter[10] cmdLampe[10] cmdVoriges cmdNächstes "
+             "cmdAufgabe cmdLampenaus cmdAddSchaltung[2] cmdLöSchaltung cmdAddLampe "
+             "cmdLöLampe cmdSpielen cmdAusKB[2] cmdInfofenster[2] cmdMHaupt "
+             "cmdMvorige cmdMnächste cmdMSchalter[10] cmdMLampe[10] cmdclear"},
+            {"LampShape", "shpLampe[10] shpDonlamp"},
+            {"QWidget", "picRaum picProzent picMatrix Line1 Line2 Line3 lineStat[3] Line4"},
+            {"QGroupBox", "Frame3 lblÄndern lblErklärung[2] lblWege Frame1"},
+            {"QScrollBar", "hscLampwinkel hscSchaltwinkel hscRadSchalter hscRadLampe"},
+            {"QLabel",
+             "lblLampen Label1 Label2 Label4 lblGAnalyse Label5 lblKurzb[2] Label3 imgDon "
+             "lblStatistik[6]"},
+            {"QRadioButton", "optLösbar[2] Option1[2]"},
+            {"QPlainTextEdit", "Text1 txtErklärung[2] txtWege"}};
+        int total = 0;
+        for (const auto& [className, list] : classes) {
+            QStringList names;
+            for (const QString& token : QString::fromUtf8(list).split(u' ')) {
+                const qsizetype bracket = token.indexOf(u'[');
+                if (bracket < 0)
+                    names << token;
+                for (int i = 0; bracket >= 0 && i < token.mid(bracket + 1).chopped(1).toInt(); ++i)
+                    names << at(token.left(bracket), i);
+            }
+            for (const QString& name : names) {
+                const auto found = window_->findChildren<QWidget*>(name);
+                QVERIFY2(found.size() == 1 && found.front()->inherits(className), qPrintable(name));
+            }
+            total += static_cast<int>(names.size());
+        }
+        QCOMPARE(total, 130);
+
+        const std::pair<const char*, QStringList> menus[] = {
+            {"cmdDatei",
+             {"Datei", "cmdLaden", "Datei öffnen", "cmdSpeichern", "Datei speichern",
+              "cmdSchließen", "Programm beenden"}},
+            {"cmdSchaltung",
+             {"Schaltung", "cmdÄndern", "ändern", "cmdHinzufügen", "hinzufügen", "cmdLöschen",
+              "&löschen"}},
+            {"cmdAnalyse", {"Analyse", "cmdStatus", "Lösbarkeit", "cmdWege", "Lösungswege"}},
+            {"cmdInformation",
+             {"Information", "cmdHilfe", "Hilfe zur Bedienung", "cmdMath", "Mathematisches",
+              "cmdCopy", "copyright"}},
+            {"cmdMatrix", {"Matrix", "cmdMzeigen", "zeigen", "cmdMverbergen", "verbergen"}},
+        };
+        const QList<QAction*> top = window_->menuBar()->actions();
+        QCOMPARE(top.size(), 6);
+        for (int m = 0; m < 5; ++m) {
+            // The menu's title, then each item's objectName and caption.
+            const QStringList& want = menus[m].second;
+            QMenu* menu = top[m]->menu();
+            QVERIFY(menu);
+            QCOMPARE(menu->objectName(), QString::fromUtf8(menus[m].first));
+            QStringList got{menu->title()};
+            for (const QAction* item : menu->actions())
+                got << item->objectName() << item->text();
+            QCOMPARE(got, want);
+        }
+        QCOMPARE(top[5]->objectName(), QStringLiteral("cmdSchlußjetzt"));
+        QCOMPARE(top[5]->text(), QStringLiteral("Programm beenden"));
+        QVERIFY(!top[5]->menu());
+    }
+
+    void layoutOnA1024By768ScreenAt96Dpi() {
+        // 15 twips per pixel: the screen is 15360 x 11520 twips, so every factor is 1.25.
+        QCOMPARE(window_->model().layoutScale, 1.25);
+        QCOMPARE(get("picRaum")->geometry(), QRect(30, 100, 521, 511));
+    }
+
+    void playingCircuitOneByClicks() {
+        // Circuit 1: S0 lights lamps 0 and 1, S2 lamp 2; the target is all three lamps.
+        click("cmdSchalter(0)");
+        QCOMPARE(fill("shpLampe(0)"), kOn);
+        QCOMPARE(fill("shpLampe(2)"), kOff);
+        click("cmdSchalter(2)");
+        QCOMPARE(text("txtAusgabe"), QStringLiteral("Gelöst mit minimaler Schaltzahl!"));
+        QCOMPARE(get("txtAusgabe")->palette().color(QPalette::Base), kOn);
+        QCOMPARE(text("txtKlicks"), QStringLiteral(" 2"));
+        QCOMPARE(text("txtStatistik(0)"), QStringLiteral(" 1"));
+        QCOMPARE(text("txtStatistik(1)"), QStringLiteral(" 1"));
+        QCOMPARE(fill("shpDonlamp"), kOn);
+    }
+
+    void solvabilityIsReportedInARealMessageBox() {
+        ModalWatcher watcher;
+        trigger("cmdStatus");
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        QCOMPARE(watcher.seen[0].className, QStringLiteral("QMessageBox"));
+        QCOMPARE(watcher.seen[0].title, QStringLiteral("Lösbarkeit"));
+        QCOMPARE(
+            watcher.seen[0].text,
+            QStringLiteral("Die Aufgabe ist lösbar. Man benötigt\n\rmindestens 2 Schaltvorgänge."));
+        QCOMPARE(watcher.seen[0].buttons, 1);
+    }
+
+    void digitKeysPressSelectOrGoIntoTheText() {
+        // Circuit 1 has the switches S0..S2: a higher digit does nothing.
+        type(Qt::Key_3);
+        type(Qt::Key_9, Qt::KeypadModifier);
+        QCOMPARE(text("txtKlicks"), QStringLiteral("0"));
+        type(Qt::Key_0);
+        QCOMPARE(text("txtKlicks"), QStringLiteral(" 1"));
+        QCOMPARE(fill("shpLampe(1)"), kOn);
+        type(Qt::Key_2, Qt::KeypadModifier); // the keypad's digits are the same keys
+        QCOMPARE(text("txtAusgabe"), QStringLiteral("Gelöst mit minimaler Schaltzahl!"));
+
+        // Typed into the file list, digits are its text and press nothing.
+        auto* list = get<QComboBox>("cboDatei");
+        list->setFocus(Qt::OtherFocusReason);
+        list->lineEdit()->selectAll();
+        type(Qt::Key_1);
+        type(Qt::Key_2, Qt::KeypadModifier);
+        QCOMPARE(list->currentText(), QStringLiteral("12"));
+        QCOMPARE(text("txtKlicks"), QStringLiteral(" 2"));
+        QCOMPARE(fill("shpLampe(1)"), kOn);
+
+        // In edit mode a digit selects its switch: S1 is wired to lamps 1 and 2.
+        get("cmdSchalter(0)")->setFocus(Qt::OtherFocusReason);
+        trigger("cmdÄndern");
+        type(Qt::Key_1);
+        QCOMPARE(window_->model().txtSchalter, std::string(" 1"));
+        QCOMPARE(captionSize(1), 10 * window_->model().layoutScale);
+        QCOMPARE(fill("shpLampe(0)"), kOff);
+        QCOMPARE(fill("shpLampe(2)"), kOn);
+        QCOMPARE(window_->model().schaltgruppe.slot(1), std::string("2*110*011*001*"));
+    }
+
+    void accessKeyOfTheOpenMenuTriggersItsItem() {
+        auto* menu = get<QMenu>("cmdSchaltung");
+        window_->menuBar()->setActiveAction(menu->menuAction());
+        QTRY_VERIFY(menu->isVisible());
+        // "&löschen": the l removes the current circuit.
+        QTest::keyClick(menu, Qt::Key_L);
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(text("txtAnzahl"), QStringLiteral(" 18"));
+        QCOMPARE(window_->model().schaltgruppe.slot(1), std::string("3*1000*0110*0011*1001*"));
+    }
+
+    void openingAndSavingThroughTheFileDialog() {
+        QFile source(dir_->filePath(QStringLiteral("gruppe.lmp")));
+        QVERIFY(source.open(QIODevice::WriteOnly) && source.write(kTwoCircuits) > 0);
+        source.close();
+        ModalWatcher watcher;
+        watcher.fileNames << QStringLiteral("gruppe.lmp") << QStringLiteral("kopie.lmp");
+        trigger("cmdLaden");
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        QCOMPARE(watcher.seen[0].className, QStringLiteral("QFileDialog"));
+        QCOMPARE(QFileInfo(watcher.seen[0].directory).canonicalFilePath(),
+                 QFileInfo(QDir::currentPath()).canonicalFilePath());
+        QVERIFY(watcher.seen[0].filters.join(u'\n').contains(QStringLiteral("*.lmp")));
+        QCOMPARE(text("txtAnzahl"), QStringLiteral(" 2"));
+        QVERIFY(get("cmdSchalter(2)")->isHidden());
+
+        trigger("cmdSpeichern");
+        QCOMPARE(watcher.seen.size(), std::size_t{2});
+        QVERIFY(watcher.seen[1].filters.join(u'\n').contains(QStringLiteral("*.lmp")));
+        QCOMPARE(readFile(dir_->filePath(QStringLiteral("kopie.lmp"))), kTwoCircuits);
+    }
+
+    void groupNamedOnTheCommandLine() {
+        ModalWatcher watcher;
+        // Without the ".lmp" ending nothing is read and nothing is said, even for a good group.
+        QFile other(dir_->filePath(QStringLiteral("gruppe.txt")));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write(kTwoCircuits) > 0);
+        other.close();
+        window_->openFromCommandLine(other.fileName());
+        QCOMPARE(watcher.seen.size(), std::size_t{0});
+        QCOMPARE(text("txtAnzahl"), QStringLiteral("19"));
+
+        window_->openFromCommandLine(dir_->filePath(QStringLiteral("fehlt.lmp")));
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        QCOMPARE(watcher.seen[0].className, QStringLiteral("QMessageBox"));
+        QCOMPARE(watcher.seen[0].title, QStringLiteral("Fehler"));
+        QCOMPARE(watcher.seen[0].text, QStringLiteral("Ungültiger Dateiname!"));
+        QCOMPARE(text("txtAnzahl"), QStringLiteral("19"));
+
+        QVERIFY(QFile::rename(other.fileName(), dir_->filePath(QStringLiteral("gruppe.lmp"))));
+        window_->openFromCommandLine(dir_->filePath(QStringLiteral("gruppe.lmp")));
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        QCOMPARE(text("txtAnzahl"), QStringLiteral(" 2"));
+        QCOMPARE(text("txtAktuell"), QStringLiteral(" 1"));
+        QVERIFY(!get("cmdSchalter(1)")->isHidden());
+        QVERIFY(get("cmdSchalter(2)")->isHidden());
+    }
+
+    void wiringASwitchToALampAndSavingTheGroup() {
+        trigger("cmdÄndern");
+        QVERIFY(get("lblÄndern")->isVisible());
+        // Select S1 (wired to lamps 1 and 2), then wire it to lamp 0 as well.
+        click("cmdSchalter(1)");
+        click("cmdLampe(0)");
+        QCOMPARE(window_->model().schaltgruppe.slot(1), std::string("2*110*111*001*"));
+        QVERIFY(get("picMatrix")->isVisible());
+        for (int l = 0; l < 10; ++l)
+            QCOMPARE(get(at("cmdMLampe", l))->isVisible(), l <= 2);
+        QCOMPARE(captionSize(1), 10 * window_->model().layoutScale);
+
+        ModalWatcher watcher;
+        watcher.fileNames << QStringLiteral("entwurf.lmp");
+        trigger("cmdSpeichern");
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        QCOMPARE(watcher.seen[0].className, QStringLiteral("QFileDialog"));
+        const QByteArray bytes = readFile(dir_->filePath(QStringLiteral("entwurf.lmp")));
+        // The changed circuit first, the rest as built in, each line ended by CR LF.
+        QByteArray group;
+        for (const std::string_view code : lampen::builtInCodes())
+            group += QByteArray(code.data(), static_cast<qsizetype>(code.size())) + "\r\n";
+        QCOMPARE(group.count("\r\n"), 19);
+        QVERIFY(bytes.startsWith("2*110*111*001*\r\n"));
+        QCOMPARE(bytes, group.replace(0, 14, "2*110*111*001*"));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The file dialogs are Qt's own, whatever the platform would offer.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    lampen::ui::installFontSubstitutes();
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowTest.moc"
