@@ -1,251 +1,136 @@
-// Start-up, presses, success judgement, the main switch and navigation, played headless.
+// Start-up, main switch, edit-mode presses, navigation, panels and their texts, opening by name.
 
 #include "Started.h"
+#include "Texts.h"
+
+#include <cstdio>
+#include <fstream>
+#include <random>
 
 namespace lampen::testing {
 namespace {
 
 using Game = Started;
 
+std::string panels(const Lampen& w) { // x: shown; Ändern, Wege, Matrix, Erklärung 0 and 1
+    const auto& v = w.visible;
+    return {"-x"[v.lblAendern], "-x"[v.lblWege], "-x"[v.picMatrix], "-x"[v.lblErklaerung[0]],
+            "-x"[v.lblErklaerung[1]]};
+}
+
 TEST_F(Game, StartsInPlayModeOnCircuitOneWithEveryLampAsTarget) {
-    EXPECT_FALSE(w.editMode());
-    EXPECT_EQ(w.txtAktuell(), "1");
-    EXPECT_EQ(w.txtAnzahl, "19");
-    EXPECT_EQ(w.txtKlicks, "0");
-    EXPECT_EQ(w.fileName, "Voreinstellung.lmp");
-    EXPECT_EQ(w.maxIndex, 2);
-    EXPECT_EQ(w.schaltgruppe.slot(1), "2*110*011*001*");
-    EXPECT_EQ(w.txtAusgabe(), "Schalten Sie die gelb markierten Lampen ein!");
-    EXPECT_EQ(w.txtAusgabeBackColour, colour::white);
-    EXPECT_EQ(w.shpDonlampFill, colour::darkBlue);
-    for (int l = 0; l < kLampCount; ++l) {
-        const LampShape& lamp = w.shpLampe[static_cast<std::size_t>(l)];
-        EXPECT_FALSE(lamp.on) << l;
-        EXPECT_EQ(lamp.isTarget(), l <= 2) << l;
-        EXPECT_EQ(lamp.visible, l <= 2) << l;
-        EXPECT_EQ(w.cmdSchalter[static_cast<std::size_t>(l)].visible, l <= 2) << l;
-        EXPECT_FALSE(w.cmdLampe[static_cast<std::size_t>(l)].visible) << l;
-    }
-    // Captions: the current text as it stands, the next number with numText's blank.
-    EXPECT_EQ(w.cmdAddSchaltungCaption[0], "Nummer 1");
-    EXPECT_EQ(w.cmdAddSchaltungCaption[1], "Nummer  2");
-    EXPECT_EQ(w.cmdLoeSchaltungCaption, "Schaltung 1  entfernen");
-    EXPECT_FALSE(w.visible.lblWege);
-    EXPECT_FALSE(w.visible.picMatrix);
-    EXPECT_FALSE(w.visible.txtSchalter);
-    EXPECT_TRUE(w.visible.lblErklaerung[0]);
-    EXPECT_FALSE(w.visible.lblErklaerung[1]);
-    EXPECT_EQ(w.cboDatei.text(), "Voreinstellung.lmp");
-    EXPECT_EQ(w.analysis.minPresses, 2);
-    EXPECT_TRUE(h.dialogs.boxes.empty());
+    const auto shown = &Placed::visible; // lamps, switches, the editor's lamp buttons
+    EXPECT_EQ(std::tuple(w.txtAktuell(), w.txtAnzahl, w.txtKlicks, targetLamps(), panels(w),
+                         maskOf(w.shpLampe, shown), maskOf(w.cmdSchalter, shown),
+                         maskOf(w.cmdLampe, shown)),
+              std::tuple("1", "19", "0", 0b111u, "---x-", 0b111u, 0b111u, 0u));
+    EXPECT_EQ(std::tuple(w.txtAusgabe(), w.cmdAddSchaltungCaption[0], w.cmdAddSchaltungCaption[1],
+                         w.cmdLoeSchaltungCaption),
+              std::tuple("Schalten Sie die gelb markierten Lampen ein!", "Nummer 1", "Nummer  2",
+                         "Schaltung 1  entfernen"));
 }
 
-TEST_F(Game, WiringOfCircuitOneAfterStartUp) {
-    const int expected[3][3] = {{1, 1, 0}, {0, 1, 1}, {0, 0, 1}};
-    for (int s = 0; s < 3; ++s)
-        for (int l = 0; l < 3; ++l)
-            EXPECT_EQ(w.verbindungsmatrix(s, l), expected[s][l]) << s << "," << l;
-}
-
-TEST_F(Game, ShortestSolutionIsJudgedMinimalAndCounted) {
-    press({0});
-    EXPECT_EQ(w.txtStatistik[0], " 1");
-    EXPECT_EQ(w.txtAusgabe(), text::task);
-    press({2});
-    EXPECT_EQ(w.txtKlicks, " 2");
-    EXPECT_EQ(w.txtAusgabe(), "Gelöst mit minimaler Schaltzahl!");
-    EXPECT_EQ(w.txtAusgabeBackColour, colour::yellow);
-    EXPECT_EQ(w.shpDonlampFill, colour::yellow);
-    EXPECT_EQ(w.txtStatistik[0], " 1");
-    EXPECT_EQ(w.txtStatistik[1], " 1");
-    EXPECT_EQ(w.txtStatistik[2], "0");
-    EXPECT_EQ(w.matchCount, 3);
-}
-
-TEST_F(Game, LongerSolutionNamesTheMinimum) {
-    press({0, 1, 1, 2});
-    EXPECT_EQ(w.txtKlicks, " 4");
-    EXPECT_EQ(w.txtAusgabe(), "Gelöst, aber es geht besser (mit nur 2 Klicks).");
-    EXPECT_EQ(w.txtStatistik[1], "0");
-    EXPECT_EQ(w.txtStatistik[2], " 1");
-}
-
-TEST_F(Game, EveryReturnToTheSolutionCountsAgain) {
-    press({0, 2});
-    press({1, 1});
-    EXPECT_EQ(w.txtStatistik[2], " 1");
-    press({2, 2});
-    EXPECT_EQ(w.txtStatistik[2], " 2");
-    EXPECT_EQ(w.txtStatistik[1], " 1");
-    EXPECT_EQ(w.txtStatistik[0], " 1") << "one task, however many presses";
-}
-
-TEST_F(Game, SuccessTextStaysThroughFurtherPresses) {
-    press({0, 2, 1});
-    EXPECT_EQ(w.txtAusgabe(), "Gelöst mit minimaler Schaltzahl!");
-    EXPECT_EQ(w.txtAusgabeBackColour, colour::yellow);
-}
-
-TEST_F(Game, ShownSolutionsCostThePointForTheShortest) {
-    w.cmdWege_Click();
-    press({0, 2});
-    EXPECT_EQ(w.txtAusgabe(), "Gelöst mit minimaler Schaltzahl!");
-    EXPECT_EQ(w.txtStatistik[1], "0");
-    ASSERT_EQ(h.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(h.dialogs.boxes[0].text, "Diese Lösung wurde nicht selbständig gefunden.\r\n"
-                                       "Daher gibt es auch keinen Punkt.");
-    EXPECT_EQ(h.dialogs.boxes[0].icon, Icon::Critical);
-    EXPECT_EQ(h.dialogs.boxes[0].title, "Kommentar");
-    EXPECT_EQ(w.txtStatistik[0], "0") << "the solution list had already started the work";
-    press({1, 1});
-    EXPECT_EQ(w.txtStatistik[2], " 1") << "a longer solution counts all the same";
-}
-
-TEST_F(Game, UnsolvableTargetNeverSucceeds) {
-    loadCode("2*110*011*101*");
-    EXPECT_EQ(w.analysis.minPresses, kNoSolution);
-    for (int i = 0; i < 40; ++i)
-        w.cmdSchalter_Click(i % 3);
-    EXPECT_EQ(w.txtAusgabe(), text::task);
-    EXPECT_EQ(w.txtStatistik[1], "0");
-    EXPECT_EQ(w.txtStatistik[2], "0");
-}
-
-TEST_F(Game, PressingTwiceRestoresTheLampsButCountsTwice) {
-    press({1});
-    const unsigned once = litLamps();
-    EXPECT_EQ(once, 0b110u);
-    press({1});
-    EXPECT_EQ(litLamps(), 0u);
-    EXPECT_EQ(w.txtKlicks, " 2");
-}
-
-TEST_F(Game, MainSwitchDarkensLampsButKeepsPressesAndTarget) {
+TEST_F(Game, MainSwitchDarkensInPlayAndUnwiresInEditMode) {
     press({0, 2});
     w.cmdLampenaus_Click();
-    EXPECT_EQ(litLamps(), 0u);
-    EXPECT_EQ(w.txtKlicks, " 2");
-    EXPECT_EQ(w.txtAusgabe(), text::task);
-    EXPECT_EQ(w.txtAusgabeBackColour, colour::white);
-    EXPECT_EQ(w.shpDonlampFill, colour::darkBlue);
-    EXPECT_TRUE(w.picProzent.ops().empty());
-    EXPECT_EQ(targetLamps(), 0b111u);
-    press({0, 2});
-    EXPECT_EQ(w.txtAusgabe(), "Gelöst, aber es geht besser (mit nur 2 Klicks).")
-        << "judged against every press since the target was set";
-    EXPECT_FALSE(w.picProzent.ops().empty());
-}
-
-TEST_F(Game, EditModePressSelectsTheSwitchInsteadOfToggling) {
+    EXPECT_EQ(std::tuple(litLamps(), w.picProzent.ops().size()), std::tuple(0u, 0u));
     w.visible.lblAendern = true;
     press({1});
-    EXPECT_EQ(litLamps(), 0b110u) << "the lamps show the wiring of S1";
-    EXPECT_EQ(w.txtKlicks, " 1");
-    EXPECT_EQ(w.txtSchalter, " 1");
-    EXPECT_DOUBLE_EQ(w.cmdSchalter[1].fontSize, 10 * w.layoutScale);
-    EXPECT_DOUBLE_EQ(w.cmdSchalter[0].fontSize, 8 * w.layoutScale);
-    for (const auto& c : w.txtStatistik)
-        EXPECT_EQ(c, "0");
-    press({2});
-    EXPECT_EQ(litLamps(), 0b100u);
-    EXPECT_DOUBLE_EQ(w.cmdSchalter[1].fontSize, 8 * w.layoutScale);
-}
-
-TEST_F(Game, MainSwitchInEditModeUnwiresAndStores) {
-    w.visible.lblAendern = true;
+    w.cmdAufgabe_Click(); // no new target while editing
+    EXPECT_EQ(std::tuple(litLamps(), targetLamps()), std::tuple(0b110u, 0b111u)) << "S1's wiring";
+    EXPECT_DOUBLE_EQ(w.cmdSchalter[1].fontSize - w.cmdSchalter[0].fontSize, 2 * w.layoutScale);
     w.cmdLampenaus_Click();
     EXPECT_EQ(w.schaltgruppe.slot(1), "2*000*000*000*");
-    EXPECT_EQ(w.picRaum.ops().size(), 0u);
+    w.cmdHilfe_Click(); // another panel ends edit mode without the steps of "fertig"
+    EXPECT_EQ(std::tuple(panels(w), w.cmdSchalter[1].fontSize),
+              std::tuple("---x-", 10 * w.layoutScale));
 }
 
-TEST_F(Game, AssessmentBeforeThePressMeansThePressDoesNotCount) {
-    w.optLoesbar_Click(1);
-    press({0});
-    EXPECT_EQ(w.txtStatistik[0], "0");
-}
-
-TEST_F(Game, PressOutsideTheCircuitIsIgnored) {
-    press({3, -1, 10});
-    EXPECT_EQ(w.txtKlicks, "0");
-    EXPECT_EQ(litLamps(), 0u);
-}
-
-struct NavCase {
-    const char* start;
-    bool forward;
-    const char* expected;
-    friend void PrintTo(const NavCase& c, std::ostream* os) {
-        *os << (c.forward ? "next from '" : "previous from '") << c.start << "'";
-    }
-};
-
-class Navigation : public Started, public ::testing::WithParamInterface<NavCase> {};
-
-TEST_P(Navigation, StepsAndWraps) {
-    const NavCase& c = GetParam();
-    w.setTxtAktuell(c.start);
-    if (c.forward)
-        w.cmdNaechstes_Click();
-    else
-        w.cmdVoriges_Click();
-    EXPECT_EQ(w.txtAktuell(), c.expected);
-    EXPECT_EQ(w.cmdAddSchaltungCaption[0], std::string("Nummer ") + c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(BuiltInGroup, Navigation,
-                         ::testing::Values(NavCase{"1", true, " 2"}, NavCase{" 3", true, " 4"},
-                                           NavCase{"19", true, "1"}, NavCase{"25", true, "1"},
-                                           NavCase{"0", true, " 1"}, NavCase{"1", false, "19"},
-                                           NavCase{"0", false, "19"}, NavCase{" 5", false, " 4"}));
-
-TEST_F(Game, SteppingStartsAFreshTaskAndDarkensTheIndicator) {
+TEST_F(Game, NavigationStepsAndWraps) {
     press({0, 2});
-    ASSERT_EQ(w.shpDonlampFill, colour::yellow);
-    w.cmdNaechstes_Click();
-    EXPECT_EQ(w.txtAusgabe(), text::task);
-    EXPECT_EQ(w.shpDonlampFill, colour::darkBlue);
-    EXPECT_EQ(w.txtKlicks, "0");
-    EXPECT_EQ(w.maxIndex, 3);
-    EXPECT_EQ(targetLamps(), 0b1111u);
-    EXPECT_FALSE(w.workStarted);
-}
-
-TEST_F(Game, GroupOfOneReloadsTheSameCircuit) {
-    w.txtAnzahl = " 1";
-    press({0});
-    w.cmdNaechstes_Click();
-    EXPECT_EQ(w.txtAktuell(), "1");
-    EXPECT_EQ(w.txtKlicks, "0");
-    w.cmdVoriges_Click();
-    EXPECT_EQ(w.txtAktuell(), " 1");
+    w.cmdNaechstes_Click(); // a fresh task on circuit 2: the indicator goes dark
+    EXPECT_EQ(std::tuple(w.shpDonlampFill, w.txtKlicks, w.txtAusgabe()),
+              std::tuple(colour::darkBlue, "0", text::task));
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"1", true, " 2"}, {" 3", true, " 4"}, {"19", true, "1"},  {"25", true, "1"},
+        {"0", true, " 1"}, {"1", false, "19"}, {"0", false, "19"}, {" 5", false, " 4"}};
+    for (const auto& [start, forward, expected] : cases) {
+        w.setTxtAktuell(start);
+        forward ? w.cmdNaechstes_Click() : w.cmdVoriges_Click();
+        EXPECT_EQ(w.txtAktuell(), expected) << start << (forward ? " next" : " previous");
+        EXPECT_EQ(w.cmdAddSchaltungCaption[0], std::string("Nummer ") + expected);
+    }
 }
 
 TEST_F(Game, CurrentNumberOutsideTheSlotsLoadsAnEmptyCircuitAndStoresNothing) {
-    for (const char* n : {"201", "-1", "2000", "99999999999999999999999"}) {
+    for (const char* n : {"201", "-1", "99999999999999999999999"}) {
         goTo(n);
-        EXPECT_EQ(w.maxIndex, 0) << n;
         w.storeCircuit();
+        EXPECT_EQ(w.maxIndex, 0) << n;
         EXPECT_EQ(w.schaltgruppe.slot(1), "2*110*011*001*") << n;
     }
 }
 
-TEST_F(Game, LeftoversOfALargerCircuitStayOutsideTheSquare) {
-    goTo("4");
-    goTo("1");
-    EXPECT_EQ(w.verbindungsmatrix(3, 3), 1);
-    EXPECT_EQ(w.verbindungsmatrix(3, 5), 0);
+TEST_F(Game, PanelsShowOneAtATime) {
+    w.cmdWege_Click();
+    EXPECT_EQ(std::tuple(w.txtWege, panels(w)),
+              std::tuple("Schaltmuster der Lösung(en):\r\n\r\n101\r\n", "-x---"));
+    w.cmdInfofenster_Click(0); // "ausblenden"
+    EXPECT_EQ(panels(w), "-----");
+    w.visible.picMatrix = true;
+    w.cmdMath_Click();
+    EXPECT_EQ(panels(w), "----x");
+    w.visible.lblWege = true;
+    w.cmdAusKB_Click(1);
+    EXPECT_EQ(panels(w), "-x---");
+    w.cmdHilfe_Click();
+    w.cmdHilfe_Click();
+    EXPECT_EQ(panels(w), "---x-");
+    const std::string before = w.txtAusgabe() + w.txtKlicks + counters();
+    w.cmdCopy_Click(); // the credit box changes nothing
+    EXPECT_EQ(w.txtAusgabe() + w.txtKlicks + counters() + panels(w), before + "---x-");
+    EXPECT_EQ(h.dialogs.boxes.at(0).title, "Programmiert von");
 }
 
-TEST_F(Game, CountersGoNegativeAndClearToZeroWithoutBlank) {
-    w.addStatistic(5, -1);
-    w.addStatistic(5, -1);
-    w.addStatistic(4, 1);
-    EXPECT_EQ(w.txtStatistik[5], "-2");
-    EXPECT_EQ(w.txtStatistik[4], " 1");
-    w.addStatistic(6, 1); // no such counter: ignored
-    w.cmdclear_Click();
-    for (const auto& c : w.txtStatistik)
-        EXPECT_EQ(c, "0");
+// The panels' and the editor's fixed texts, line by line.
+TEST(Texts, LinesStandExactlyAndEachEndsWithCrLf) {
+    const std::span<const std::string_view> lines[] = {
+        texts::operatingHelpLines(), texts::mathematicsLines(), texts::editorInstructionLines()};
+    const std::pair<std::string, std::size_t> whole[] = {{texts::operatingHelp(), 51},
+                                                         {texts::mathematics(), 41},
+                                                         {texts::editorInstructions(), 16}};
+    for (std::size_t t = 0; t < 3; ++t) {
+        ASSERT_EQ(lines[t].size(), whole[t].second);
+        std::string joined;
+        for (const std::string_view line : lines[t])
+            joined.append(line).append("\r\n");
+        EXPECT_EQ(whole[t].first, joined);
+    }
+    // Blanks at line ends, quotes, doubled blanks, umlauts: where a retyped text goes wrong.
+    EXPECT_EQ(lines[0][0], "In dem dunklen Quadrat befinden sich Lampen ");
+    EXPECT_EQ(lines[0][7], "Aus \"ein\" wird \"aus\" und \"aus\" wird zu \"ein\". ");
+    EXPECT_EQ(lines[0][32], "wird das über dem Spielfeld im weißen  Textfeld ");
+    EXPECT_EQ(lines[1][9], "die ");
+    EXPECT_EQ(lines[2][15], "   \"Datei\"  gespeichert werden.");
+}
+
+TEST_F(Game, OpeningAGroupByNameIsDateiOeffnenWithItsMessage) {
+    const std::string two = "zwei-" + std::to_string(std::random_device{}()) + ".lmp";
+    std::ofstream(two, std::ios::binary) << "2*110*011*001*\r\n3*1000*0100*0010*0001*\r\n";
+    Lampen byName{h.dialogs, h.random, h.metrics};
+    byName.Form_Load();
+    h.dialogs.openNames = {two, "fehlt-" + two};
+    for (const std::string& file : {two, "fehlt-" + two}) {
+        w.cmdLaden_Click();
+        byName.openGroupFile(file);
+        for (const Lampen* l : {&w, &byName})
+            EXPECT_EQ(l->txtAnzahl + "|" + l->txtAktuell() + "|" + l->fileName + "|" +
+                          l->cboDatei.entries().front() + "|" + l->schaltgruppe.slot(2),
+                      " 2| 1|" + file + "|" + two + "|3*1000*0100*0010*0001*");
+    }
+    EXPECT_EQ(h.dialogs.boxes,
+              std::vector<Box>(2, {"Ungültiger Dateiname!", Icon::Critical, "Fehler"}));
+    std::remove(two.c_str());
 }
 
 } // namespace

@@ -6,9 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <functional>
 
 namespace lampen::testing {
+
+// Bit i set for every control i that has the property (a member such as &Placed::visible).
+template <class Controls, class Property> unsigned maskOf(const Controls& controls, Property has) {
+    unsigned m = 0;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        m |= std::invoke(has, controls[i]) ? 1u << i : 0u;
+    return m;
+}
 
 class Started : public ::testing::Test {
 protected:
@@ -16,15 +24,12 @@ protected:
     Lampen w{h.dialogs, h.random, h.metrics};
 
     void SetUp() override { w.Form_Load(); }
-
-    // Makes circuit n of the current group current, as navigation would.
-    void goTo(const std::string& n) {
+    void goTo(const std::string& n) { // circuit n of the group, as navigation loads it
         w.setTxtAktuell(n);
         w.loadCircuit();
         w.refreshView();
     }
-    // Replaces slot 1 with the code and loads it.
-    void loadCode(const std::string& code) {
+    void loadCode(const std::string& code) { // the code in slot 1, loaded
         w.schaltgruppe.setSlot(1, code);
         goTo("1");
     }
@@ -32,26 +37,16 @@ protected:
         for (int s : switches)
             w.cmdSchalter_Click(s);
     }
-    // Marks exactly the given lamps as the target and analyses it, as a drawn target would be.
-    void setTarget(unsigned lamps) {
-        for (int l = 0; l < kLampCount; ++l)
-            w.shpLampe[static_cast<std::size_t>(l)].border =
-                (lamps >> l) & 1u ? colour::yellow : colour::black;
+    void setTarget(unsigned lamps) { // exactly these lamps as the target, analysed as if drawn
+        for (std::size_t l = 0; l < kLampCount; ++l)
+            w.shpLampe[l].border = (lamps >> l) & 1u ? colour::yellow : colour::black;
         w.analyseTarget();
     }
-    unsigned targetLamps() const {
-        unsigned m = 0;
-        for (int l = 0; l < kLampCount; ++l)
-            if (w.shpLampe[static_cast<std::size_t>(l)].isTarget())
-                m |= 1u << l;
-        return m;
-    }
-    unsigned litLamps() const {
-        unsigned m = 0;
-        for (int l = 0; l < kLampCount; ++l)
-            if (w.shpLampe[static_cast<std::size_t>(l)].on)
-                m |= 1u << l;
-        return m;
+    unsigned targetLamps() const { return maskOf(w.shpLampe, &LampShape::isTarget); }
+    unsigned litLamps() const { return maskOf(w.shpLampe, &LampShape::on); }
+    std::string counters() const { // the six counters, joined by "|"
+        const auto& c = w.txtStatistik;
+        return c[0] + "|" + c[1] + "|" + c[2] + "|" + c[3] + "|" + c[4] + "|" + c[5];
     }
 };
 
