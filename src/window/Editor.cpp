@@ -5,6 +5,7 @@
 #include "Lampen.h"
 #include "NumText.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace lampen {
@@ -14,8 +15,8 @@ namespace {
 constexpr const char* kFullGroup =
     "Die Schaltgruppe ist voll: mehr als 200 Schaltungen sind nicht möglich.";
 constexpr const char* kNumberOutside =
-    "Die Nummer der aktuellen Schaltung liegt nicht innerhalb der Schaltgruppe; "
-    "es wurde nichts geändert.";
+    "Hier kann keine Schaltung eingefügt werden: sie läge außerhalb der 200 Plätze der "
+    "Schaltgruppe.";
 constexpr const char* kWarningTitle = "Achtung";
 
 } // namespace
@@ -54,45 +55,46 @@ void Lampen::toggleConnection(int lamp) {
 }
 
 void Lampen::insertCircuit(int where) {
-    const double countValue = numValue(txtAnzahl);
-    if (countValue >= kMaxCircuits) {
+    if (where != 0 && where != 1)
+        return;
+    const double count = numValue(txtAnzahl);
+    if (count >= kMaxCircuits) {
         dialogs_.message(kFullGroup, Icon::Exclamation, kWarningTitle);
         return;
     }
-    const auto count = indexWithin(countValue, 1, kMaxCircuits - 1);
-    const auto current = count ? indexWithin(numValue(txtAktuell_), 1, *count) : std::nullopt;
-    const auto offset = indexWithin(where, 0, 1);
-    if (!current || !offset) {
+    const double n = count + 1;
+    const double p = numValue(txtAktuell_) + where; // the number of the new circuit
+    // The new circuit and every circuit that moves up must stay within the group's slots.
+    const auto last = indexWithin(n, 0, kSlotCount - 1);
+    const auto slot = indexWithin(p, 0, kSlotCount - 1);
+    if (!last || !slot) {
         dialogs_.message(kNumberOutside, Icon::Exclamation, kWarningTitle);
         return;
     }
-    const int n = *count + 1;
-    const int p = *current + *offset; // the number of the new circuit, within 1..n
     txtAnzahl = numText(n);
     setTxtAktuell(numText(p));
-    for (int j = n; j > p; --j)
+    for (int j = *last; j > *slot; --j)
         schaltgruppe.setSlot(j, schaltgruppe.slot(j - 1));
-    schaltgruppe.setSlot(p, text::newCircuit);
+    schaltgruppe.setSlot(*slot, text::newCircuit);
     loadCircuit();
     refreshView();
 }
 
 void Lampen::removeCircuit() {
-    const double countValue = numValue(txtAnzahl);
-    if (countValue < 2)
+    const double n = numValue(txtAnzahl);
+    const double c = numValue(txtAktuell_);
+    if (n < 2)
         return; // the last circuit of a group stays
-    const auto count = indexWithin(countValue, 2, kMaxCircuits);
-    const auto current = count ? indexWithin(numValue(txtAktuell_), 1, *count) : std::nullopt;
-    if (!current) {
-        dialogs_.message(kNumberOutside, Icon::Exclamation, kWarningTitle);
-        return;
-    }
-    const int n = *count;
-    const int c = *current;
     txtAnzahl = numText(n - 1);
-    setTxtAktuell(c == 1 ? std::string("1") : numText(c - 1));
-    // The circuits after c move down; slot n keeps its text above the new count.
-    for (int j = c; j < n; ++j)
+    if (c == 1)
+        setTxtAktuell("1");
+    else if (c > 1)
+        setTxtAktuell(numText(c - 1));
+    // The circuits after c move down; slot n keeps its text above the new count. Both numbers
+    // are whole (only the program writes them), and the loop never leaves the group's slots.
+    const int count = static_cast<int>(std::min(n, double{kMaxCircuits}));
+    const int from = static_cast<int>(std::clamp(c, 0.0, double{kMaxCircuits}));
+    for (int j = from; j < count; ++j)
         schaltgruppe.setSlot(j, schaltgruppe.slot(j + 1));
     loadCircuit();
     refreshView();

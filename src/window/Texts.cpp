@@ -64,8 +64,7 @@ constexpr std::array<std::string_view, 41> kMathematics{
     "Detaillierte Informationen zu dieser Schaltaufgabe ",
     "findet man in",
     "",
-    "Mathematics Magazine 71 (4), Oktober 1998, S. 300 (Anderson, Feil: Turning Lights Out with "
-    "Linear Algebra)",
+    "American Mathematical Monthly 97 (1), Januar 1990, S. 24 (Klaus Sutner)",
     "",
     "Einige Stichworte:",
     "Man kann einfach durch Probieren Einzellösungen ",

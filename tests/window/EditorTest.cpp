@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         GroupEdit{"19", " 5", 1, " 20", " 6", "1 2 3 4 5 0 6 7 8 9 10 11 12 13 14 15 16 17 18 19"},
         GroupEdit{"19", "19", 1, " 20", " 20", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 0"},
         GroupEdit{"3", " 1", 2, " 2", "1", "2 3 3"}, GroupEdit{"3", " 3", 3, " 2", " 2", "1 2 3"},
-        GroupEdit{"1", "1", 2, "1", "1", "1 2 3"},
+        GroupEdit{"1", "1", 2, "1", "1", "1 2 3"}, GroupEdit{" 0", " 1", 0, " 1", " 1", "0 2 3"},
+        GroupEdit{"19", " 30", 3, " 18", " 29", "1 2 3"},
         GroupEdit{" 200", "200", 1, " 200", "200", "1 2 3"}));
 
 TEST_F(Editor, LampClicksWireTheSelectedSwitchAndLampCommandsKeepOneToTenLamps) {
