@@ -4,7 +4,6 @@
 //  - the resident memory of the running program (goal: 60 MB or less).
 // The very first window also pays for loading fonts and plugins; it is timed once, apart.
 
-#include "Fonts.h"
 #include "LampenWindow.h"
 
 #include <QApplication>
@@ -90,7 +89,6 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietSizeHints);
     QApplication app(argc, argv);
-    lampen::ui::installFontSubstitutes();
 
     {
         QElapsedTimer cold;

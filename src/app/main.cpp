@@ -1,7 +1,6 @@
 // The program: one window, shown maximized, since the design fills the whole screen. A group
 // file named on the command line (as a desktop opens a .lmp file) is opened once it shows.
 
-#include "Fonts.h"
 #include "LampenWindow.h"
 
 #include <QApplication>
@@ -32,7 +31,6 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("[Datei]"));
     parser.process(app);
 
-    lampen::ui::installFontSubstitutes();
     LampenWindow window;
     // Sized to the screen first: without a window manager "maximized" alone changes nothing.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -160,6 +160,8 @@ void LampenWindow::buildTopStrip(QWidget* client) {
     cboDatei_->setEditable(true);
     // The list holds exactly the program's entries; typing adds nothing to it.
     cboDatei_->setInsertPolicy(QComboBox::NoInsert);
+    // No inline completion: a completed name would show in the box without reaching the model.
+    cboDatei_->setCompleter(nullptr);
     cboDatei_->setEditText(qs("Voreinstellung.lmp"));
     cmdEntfernen_ = button(client, "cmdEntfernen", "X");
     cmdEntfernen_->setToolTip(qs("Datei aus Liste löschen"));

@@ -11,8 +11,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QGroupBox>
-#include <QIcon>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -43,6 +43,8 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
       twipsPerPixel_(lampen::twipsPerPixel(screen.logicalDpi)), dialogs_(this, [this] { sync(); }),
       model_(dialogs_, random_, metrics_) {
     initPictures();
+    // Captions are measured for the design's font; its metric stand-in must be known first.
+    lampen::ui::installFontSubstitutes();
     setObjectName(QStringLiteral("Lampen"));
     setWindowTitle(QString::fromUtf8(lampen::kAppTitle));
     QIcon icon(QStringLiteral(":/icon-64.png"));

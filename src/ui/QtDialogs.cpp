@@ -66,17 +66,26 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
 }
 
 std::string QtDialogs::openFileName() {
-    if (beforeBox_)
-        beforeBox_();
-    return fileName(QFileDialog::getOpenFileName(
-        parent_, QStringLiteral("Datei öffnen"), QDir::currentPath(),
-        QString::fromUtf8(fileFilter()), nullptr, QFileDialog::HideNameFilterDetails));
+    return askFileName(QStringLiteral("Datei öffnen"), QFileDialog::AcceptOpen);
 }
 
 std::string QtDialogs::saveFileName() {
+    return askFileName(QStringLiteral("Datei speichern"), QFileDialog::AcceptSave);
+}
+
+std::string QtDialogs::askFileName(const QString& title, QFileDialog::AcceptMode mode) {
     if (beforeBox_)
         beforeBox_();
-    return fileName(QFileDialog::getSaveFileName(
-        parent_, QStringLiteral("Datei speichern"), QDir::currentPath(),
-        QString::fromUtf8(fileFilter()), nullptr, QFileDialog::HideNameFilterDetails));
+    QFileDialog dialog(parent_, title, QDir::currentPath(), QString::fromUtf8(fileFilter()));
+    dialog.setObjectName(QStringLiteral("cdlDatei"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    // Qt's own dialog, so that the window's file dialog is always the control cdlDatei; saving
+    // replaces a file without a second question, since every box of the program has one button.
+    dialog.setOptions(QFileDialog::HideNameFilterDetails | QFileDialog::DontUseNativeDialog |
+                      QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return fileName(dialog.selectedFiles().front());
 }

@@ -4,6 +4,8 @@
 
 #include "Dialogs.h"
 
+#include <QFileDialog>
+
 #include <functional>
 
 class QWidget;
@@ -22,6 +24,9 @@ public:
     static const char* fileFilter();
 
 private:
+    // The file dialog cdlDatei for opening or saving; "" when cancelled.
+    std::string askFileName(const QString& title, QFileDialog::AcceptMode mode);
+
     QWidget* parent_;
     std::function<void()> beforeBox_;
 };

@@ -25,14 +25,17 @@ void setText(QLineEdit* e, const std::string& text) {
     const QString s = QString::fromStdString(text);
     if (e->text() == s)
         return;
+    const QSignalBlocker block(e);
     e->setText(s);
     e->setCursorPosition(0); // show the start of a long text, as a fresh box does
 }
 
 void setCaption(QAbstractButton* b, const std::string& text) {
     const QString s = QString::fromStdString(text);
-    if (b->text() != s)
-        b->setText(s);
+    if (b->text() == s)
+        return;
+    const QSignalBlocker block(b);
+    b->setText(s);
 }
 
 void setShown(QWidget* w, bool shown) {
@@ -41,13 +44,17 @@ void setShown(QWidget* w, bool shown) {
 }
 
 void setChecked(QAbstractButton* b, bool checked) {
-    if (b->isChecked() != checked)
-        b->setChecked(checked);
+    if (b->isChecked() == checked)
+        return;
+    const QSignalBlocker block(b);
+    b->setChecked(checked);
 }
 
 void setValue(QScrollBar* s, int value) {
-    if (s->value() != value)
-        s->setValue(value);
+    if (s->value() == value)
+        return;
+    const QSignalBlocker block(s);
+    s->setValue(value);
 }
 
 } // namespace
@@ -76,6 +83,7 @@ void LampenWindow::syncTexts() {
         setText(txtStatistik_[i], model_.txtStatistik[i]);
     if (shownWege_ != model_.txtWege) {
         shownWege_ = model_.txtWege;
+        const QSignalBlocker block(txtWege_);
         txtWege_->setPlainText(QString::fromStdString(shownWege_));
     }
     setCaption(cmdAddSchaltung_[0], model_.cmdAddSchaltungCaption[0]);
@@ -136,15 +144,11 @@ void LampenWindow::syncControls() {
         setChecked(optLoesbar_[i], model_.optLoesbar[i]);
         setChecked(Option1_[i], model_.Option1[i]);
     }
-    {
-        const QSignalBlocker b1(hscLampwinkel_), b2(hscRadLampe_), b3(hscSchaltwinkel_),
-            b4(hscRadSchalter_);
-        setValue(hscLampwinkel_, model_.hscLampwinkel);
-        setValue(hscRadLampe_, model_.hscRadLampe);
-        setValue(hscSchaltwinkel_, model_.hscSchaltwinkel);
-        setValue(hscRadSchalter_, model_.hscRadSchalter);
-    }
-    const QSignalBlocker block(cboDatei_);
+    setValue(hscLampwinkel_, model_.hscLampwinkel);
+    setValue(hscRadLampe_, model_.hscRadLampe);
+    setValue(hscSchaltwinkel_, model_.hscSchaltwinkel);
+    setValue(hscRadSchalter_, model_.hscRadSchalter);
+    const QSignalBlocker block(cboDatei_), blockEdit(cboDatei_->lineEdit());
     const auto& entries = model_.cboDatei.entries();
     bool same = cboDatei_->count() == static_cast<int>(entries.size());
     for (int i = 0; same && i < cboDatei_->count(); ++i)

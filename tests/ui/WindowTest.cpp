@@ -2,7 +2,6 @@
 // layout on a 1024 x 768 screen, play by mouse and keyboard, the real message and file dialogs,
 // a group named on the command line, and the circuit editor.
 
-#include "Fonts.h"
 #include "LampenWindow.h"
 #include "Schaltgruppe.h"
 
@@ -15,6 +14,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -40,7 +41,7 @@ QByteArray readFile(const QString& path) {
 
 // What one modal dialog showed.
 struct Seen {
-    QString className, title, text, directory;
+    QString className, objectName, title, text, directory;
     QStringList filters;
     int buttons = 0;
 };
@@ -64,6 +65,7 @@ private:
             return;
         Seen s;
         s.className = QString::fromLatin1(dialog->metaObject()->className());
+        s.objectName = dialog->objectName();
         s.title = dialog->windowTitle();
         bool accept = true;
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
@@ -279,10 +281,12 @@ private slots:
         QVERIFY(source.open(QIODevice::WriteOnly) && source.write(kTwoCircuits) > 0);
         source.close();
         ModalWatcher watcher;
-        watcher.fileNames << QStringLiteral("gruppe.lmp") << QStringLiteral("kopie.lmp");
+        watcher.fileNames << QStringLiteral("gruppe.lmp") << QStringLiteral("kopie.lmp")
+                          << QStringLiteral("kopie.lmp");
         trigger("cmdLaden");
         QCOMPARE(watcher.seen.size(), std::size_t{1});
         QCOMPARE(watcher.seen[0].className, QStringLiteral("QFileDialog"));
+        QCOMPARE(watcher.seen[0].objectName, QStringLiteral("cdlDatei"));
         QCOMPARE(QFileInfo(watcher.seen[0].directory).canonicalFilePath(),
                  QFileInfo(QDir::currentPath()).canonicalFilePath());
         QVERIFY(watcher.seen[0].filters.join(u'\n').contains(QStringLiteral("*.lmp")));
@@ -293,6 +297,21 @@ private slots:
         QCOMPARE(watcher.seen.size(), std::size_t{2});
         QVERIFY(watcher.seen[1].filters.join(u'\n').contains(QStringLiteral("*.lmp")));
         QCOMPARE(readFile(dir_->filePath(QStringLiteral("kopie.lmp"))), kTwoCircuits);
+        trigger("cmdSpeichern"); // replacing a file asks no second question
+        QCOMPARE(watcher.seen.size(), std::size_t{3});
+    }
+
+    void mirroringTheModelRaisesNoSignal() {
+        ModalWatcher watcher;
+        QSignalSpy current(get<QLineEdit>("txtAktuell"), &QLineEdit::textChanged);
+        QSignalSpy answer(get<QRadioButton>("optLösbar(1)"), &QRadioButton::toggled);
+        get<QRadioButton>("optLösbar(1)")->click(); // answered and scored, then shown selected
+        QCOMPARE(answer.count(), 1);
+        click("cmdNächstes"); // the new task unselects the answer
+        QCOMPARE(text("txtAktuell"), QStringLiteral(" 2"));
+        QCOMPARE(current.count(), 0);
+        QCOMPARE(answer.count(), 1);
+        QVERIFY(!get<QComboBox>("cboDatei")->completer()); // nothing completes behind the model
     }
 
     void groupNamedOnTheCommandLine() {
@@ -353,9 +372,6 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The file dialogs are Qt's own, whatever the platform would offer.
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    lampen::ui::installFontSubstitutes();
     WindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
