@@ -124,12 +124,15 @@ void LampenWindow::connectEvents() {
     click(cmdMvorige_, [&m] { m.cmdMvorige_Click(); });
     click(cmdMnaechste_, [&m] { m.cmdMnaechste_Click(); });
 
-    // A slider reports a drag while its thumb is held and a committed change otherwise.
+    // A slider reports a drag while its thumb is held, and a committed change for a step, a
+    // click in the track and the release of the thumb.
     using SliderHandler = void (lampen::Lampen::*)(int);
     auto slide = [this](QScrollBar* s, SliderHandler change, SliderHandler scroll) {
         connect(s, &QScrollBar::valueChanged, this, [this, s, change, scroll](int v) {
             run([&] { (model_.*(s->isSliderDown() ? scroll : change))(v); });
         });
+        connect(s, &QScrollBar::sliderReleased, this,
+                [this, s, change] { run([&] { (model_.*change)(s->value()); }); });
     };
     slide(hscLampwinkel_, &lampen::Lampen::hscLampwinkel_Change,
           &lampen::Lampen::hscLampwinkel_Scroll);

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -299,6 +300,20 @@ private slots:
         QCOMPARE(readFile(dir_->filePath(QStringLiteral("kopie.lmp"))), kTwoCircuits);
         trigger("cmdSpeichern"); // replacing a file asks no second question
         QCOMPARE(watcher.seen.size(), std::size_t{3});
+    }
+
+    void slidersRedrawWhileDraggedAndOnRelease() {
+        auto* radius = get<QScrollBar>("hscRadLampe");
+        const auto redraws = [this] { return window_->model().picRaum.clears(); };
+        const auto before = redraws();
+        radius->setSliderDown(true);
+        radius->setValue(40);
+        QCOMPARE(window_->model().lampRadius, 4.0);
+        QCOMPARE(redraws(), before + 1);
+        radius->setSliderDown(false); // the release commits the value once more
+        QCOMPARE(redraws(), before + 2);
+        radius->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(window_->model().hscRadLampe, 41);
     }
 
     void mirroringTheModelRaisesNoSignal() {
