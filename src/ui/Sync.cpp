@@ -30,12 +30,17 @@ void setText(QLineEdit* e, const std::string& text) {
     e->setCursorPosition(0); // show the start of a long text, as a fresh box does
 }
 
-void setCaption(QAbstractButton* b, const std::string& text) {
-    const QString s = QString::fromStdString(text);
-    if (b->text() == s)
+// Writes a property only when it differs, with the widget's signals blocked.
+template <class W, class V, class Get, class Set>
+void write(W* w, const V& value, Get get, Set set) {
+    if ((w->*get)() == value)
         return;
-    const QSignalBlocker block(b);
-    b->setText(s);
+    const QSignalBlocker block(w);
+    (w->*set)(value);
+}
+
+void setCaption(QAbstractButton* b, const std::string& text) {
+    write(b, QString::fromStdString(text), &QAbstractButton::text, &QAbstractButton::setText);
 }
 
 void setShown(QWidget* w, bool shown) {
@@ -44,17 +49,11 @@ void setShown(QWidget* w, bool shown) {
 }
 
 void setChecked(QAbstractButton* b, bool checked) {
-    if (b->isChecked() == checked)
-        return;
-    const QSignalBlocker block(b);
-    b->setChecked(checked);
+    write(b, checked, &QAbstractButton::isChecked, &QAbstractButton::setChecked);
 }
 
 void setValue(QScrollBar* s, int value) {
-    if (s->value() == value)
-        return;
-    const QSignalBlocker block(s);
-    s->setValue(value);
+    write(s, value, &QScrollBar::value, &QScrollBar::setValue);
 }
 
 } // namespace

@@ -33,11 +33,9 @@ void Lampen::cmdAendern_Click() {
 }
 
 void Lampen::cmdHinzufuegen_Click() {
-    const std::string countBefore = txtAnzahl;
-    insertCircuit(0);
-    if (txtAnzahl == countBefore)
-        return; // the insert was refused: the user was told, and the mode stays as it was
-    cmdAendern_Click();
+    // A refused insert was explained to the user; the mode then stays as it was.
+    if (insertNewCircuit(0))
+        cmdAendern_Click();
 }
 
 void Lampen::toggleConnection(int lamp) {
@@ -55,12 +53,16 @@ void Lampen::toggleConnection(int lamp) {
 }
 
 void Lampen::insertCircuit(int where) {
+    insertNewCircuit(where);
+}
+
+bool Lampen::insertNewCircuit(int where) {
     if (where != 0 && where != 1)
-        return;
+        return false;
     const double count = numValue(txtAnzahl);
     if (count >= kMaxCircuits) {
         dialogs_.message(kFullGroup, Icon::Exclamation, kWarningTitle);
-        return;
+        return false;
     }
     const double n = count + 1;
     const double p = numValue(txtAktuell_) + where; // the number of the new circuit
@@ -69,7 +71,7 @@ void Lampen::insertCircuit(int where) {
     const auto slot = indexWithin(p, 0, kSlotCount - 1);
     if (!last || !slot) {
         dialogs_.message(kNumberOutside, Icon::Exclamation, kWarningTitle);
-        return;
+        return false;
     }
     txtAnzahl = numText(n);
     setTxtAktuell(numText(p));
@@ -78,6 +80,7 @@ void Lampen::insertCircuit(int where) {
     schaltgruppe.setSlot(*slot, text::newCircuit);
     loadCircuit();
     refreshView();
+    return true;
 }
 
 void Lampen::removeCircuit() {

@@ -236,6 +236,8 @@ private:
     // After "Datei öffnen" or "Datei speichern": circuit 1 of the group as a fresh task and the
     // name in the list, or the message when the file could not be read or written.
     void showOpenedOrSaved(bool done);
+    // insertCircuit, telling whether the circuit was inserted or refused.
+    bool insertNewCircuit(int where);
     unsigned targetMask() const; // bit l set for every target lamp 0..k
     void countMatches();         // matchCount over the lamps 0..k
 

@@ -106,21 +106,22 @@ void Lampen::drawMatrix() {
     if (matchCount == k + 1)
         picMatrix.filledBox(0, stateRow, right, targetRow, kAgreement);
 
+    // A cell of the state and target rows: 1 or 0 for the two known colours, else nothing.
+    auto bit = [&](int c, double y, bool one, bool zero, Rgb oneColour, Rgb zeroColour) {
+        if (one)
+            picMatrix.text(10 + kCell * c, y, numText(1), oneColour);
+        else if (zero)
+            picMatrix.text(10 + kCell * c, y, numText(0), zeroColour);
+    };
     for (int c = 0; c <= k; ++c) {
         const Rgb fill = shpLampe[static_cast<std::size_t>(c)].fill;
-        if (fill == lampColour[2])
-            picMatrix.text(10 + kCell * c, stateRow, numText(1), kLampOn);
-        else if (fill == lampColour[1])
-            picMatrix.text(10 + kCell * c, stateRow, numText(0), kZero);
+        bit(c, stateRow, fill == lampColour[2], fill == lampColour[1], kLampOn, kZero);
     }
     picMatrix.line(0, stateRow, right, stateRow, kSeparator);
-
     for (int c = 0; c <= k; ++c) {
         const Rgb border = shpLampe[static_cast<std::size_t>(c)].border;
-        if (border == borderColour[1])
-            picMatrix.text(10 + kCell * c, targetRow, numText(1), kTargetOn);
-        else if (border == borderColour[0])
-            picMatrix.text(10 + kCell * c, targetRow, numText(0), kTargetOff);
+        bit(c, targetRow, border == borderColour[1], border == borderColour[0], kTargetOn,
+            kTargetOff);
     }
 }
 
