@@ -1,13 +1,11 @@
 // Arbitrary bytes as a group file. The bytes are split into lines; each line becomes a circuit
-// of the window, every switch is pressed once and the circuit is stored back; the stored group is
-// written out in memory and read again. Checked on the way: the lines keep every byte that is not
-// a line end, a press toggles exactly the wired lamps, storing gives the well-formed code of what
-// was read, and a written group reads back unchanged.
+// of the game, every switch is pressed once and the circuit is stored back by the editor; the
+// stored group is written out in memory and read again. Checked on the way: the lines keep every
+// byte that is not a line end, a press toggles exactly the wired lamps, storing gives the
+// well-formed code of what was read, and a written group reads back unchanged.
 
-#include "Dialogs.h"
+#include "Game.h"
 #include "GroupFile.h"
-#include "Lampen.h"
-#include "NumText.h"
 #include "Schaltcode.h"
 
 #include <cstddef>
@@ -22,14 +20,6 @@ namespace {
 
 using namespace lampen;
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(const std::string&, Icon, const std::string&) override {}
-    std::string input(const std::string&, const std::string&) override { return {}; }
-    std::string openFileName() override { return {}; }
-    std::string saveFileName() override { return {}; }
-};
-
 // A fixed sequence, so that a finding replays exactly.
 class SteppingRandom : public Random {
 public:
@@ -43,11 +33,6 @@ public:
 
 private:
     double value_ = 0;
-};
-
-class FixedMetrics : public TextMetrics {
-public:
-    double matrixLineHeight() const override { return 11; }
 };
 
 void check(bool ok, const char* what) {
@@ -82,30 +67,35 @@ void checkLines(std::string_view bytes, const GroupReadResult& read) {
     check(kept + ends == bytes.size(), "every byte is in a line or a line end");
 }
 
-void playCircuit(Lampen& w, int nr, const std::string& line) {
-    w.setTxtAktuell(numText(nr));
-    w.loadCircuit();
-    w.refreshView();
-    const int k = w.maxIndex;
+void playCircuit(Game& game, int nr, const std::string& line) {
+    const GameState& s = game.state();
+    game.goTo(ShownNumber::counted(nr));
+    const int k = s.maxIndex;
     check(k >= 0 && k <= kMaxIndex, "maxIndex within 0..9");
     check(k == readMaxIndex(line), "maxIndex from the first character");
-    for (const auto& lamp : w.shpLampe)
-        check(!lamp.on, "a loaded circuit starts dark");
+    check(s.lit == 0, "a loaded circuit starts dark");
 
-    for (int s = 0; s <= k; ++s)
-        w.cmdSchalter_Click(s);
+    for (int sw = 0; sw <= k; ++sw)
+        game.press(sw);
     // Each lamp toggled once per switch wired to it with the value 1.
     for (int l = 0; l <= k; ++l) {
         int wired = 0;
-        for (int s = 0; s <= k; ++s)
-            wired += w.verbindungsmatrix(s, l) == 1 ? 1 : 0;
-        check(w.shpLampe[static_cast<std::size_t>(l)].on == (wired % 2 == 1),
+        for (int sw = 0; sw <= k; ++sw)
+            wired += s.wiring(sw, l) == 1 ? 1 : 0;
+        check(((s.lit >> l) & 1u) == (wired % 2 == 1 ? 1u : 0u),
               "a press toggles exactly the wired lamps");
     }
 
-    w.storeCircuit();
-    const std::string& stored = w.schaltgruppe.slot(nr);
-    check(stored == storedForm(line), "storing writes the code of what was read");
+    // Two clicks on the same lamp button store the circuit with that cell a plain 0 or 1.
+    Verbindungsmatrix expected;
+    readWiring(line, k, expected);
+    expected(0, 0) = expected(0, 0) == 1 ? 1 : 0;
+    game.enterEditMode();
+    game.toggleWire(0);
+    game.toggleWire(0);
+    game.leaveEditMode();
+    const std::string& stored = s.group.slot(nr);
+    check(stored == writeCode(k, expected), "storing writes the code of what was read");
     check(stored.size() == static_cast<std::size_t>(2 + (k + 1) * (k + 2)),
           "a stored code is well-formed");
     check(storedForm(stored) == stored, "a stored code reads back as itself");
@@ -121,20 +111,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     check(parseGroup(formatGroup(read.lines)).lines == read.lines, "lines survive a round trip");
 
-    SilentDialogs dialogs;
     SteppingRandom random;
-    FixedMetrics metrics;
-    Lampen w(dialogs, random, metrics);
-    w.Form_Load();
+    Game game(random);
+    game.start();
+    game.takeGroup(read.lines);
     const int n = static_cast<int>(read.lines.size());
-    for (int i = 1; i <= n; ++i)
-        w.schaltgruppe.setSlot(i, read.lines[static_cast<std::size_t>(i - 1)]);
-    w.txtAnzahl = numText(n);
-
     std::vector<std::string> stored;
     for (int i = 1; i <= n; ++i) {
-        playCircuit(w, i, read.lines[static_cast<std::size_t>(i - 1)]);
-        stored.push_back(w.schaltgruppe.slot(i));
+        playCircuit(game, i, read.lines[static_cast<std::size_t>(i - 1)]);
+        stored.push_back(game.state().group.slot(i));
     }
 
     const GroupReadResult again = parseGroup(formatGroup(stored));

@@ -18,8 +18,8 @@
 
 namespace lampen {
 
-inline constexpr int kMaxIndex = 9;    // at most ten switches and ten lamps
-inline constexpr int kMatrixSize = 11; // the wiring table has indices 0..10
+inline constexpr int kMaxIndex = 9;               // at most ten switches and ten lamps
+inline constexpr int kMatrixSize = kMaxIndex + 1; // the wiring table has indices 0..9
 
 // Element (switch, lamp); cells outside the current circuit keep what an earlier, larger
 // circuit left there.

@@ -1,5 +1,6 @@
 #include "GroupFile.h"
 
+#include "CrLfLines.h"
 #include "FileBytes.h"
 
 namespace lampen {
@@ -43,16 +44,7 @@ GroupReadResult readGroupFile(const std::filesystem::path& file, std::uintmax_t 
 }
 
 std::string formatGroup(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const std::string& line : lines)
-        size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
+    return crlfLines(lines);
 }
 
 GroupWriteResult writeGroupFile(const std::filesystem::path& file,

@@ -91,14 +91,14 @@ QPlainTextEdit* LampenWindow::textArea(QWidget* parent, const std::string& name,
     return t;
 }
 
-QScrollBar* LampenWindow::slider(QWidget* parent, const std::string& name, int min, int max,
-                                 int value, int singleStep, int pageStep) {
+QScrollBar* LampenWindow::slider(QWidget* parent, const std::string& name,
+                                 const lampen::SliderRange& range, int value) {
     auto* s = make<QScrollBar>(parent, name);
     s->setOrientation(Qt::Horizontal);
-    s->setRange(min, max);
+    s->setRange(range.min, range.max);
     s->setValue(value);
-    s->setSingleStep(singleStep);
-    s->setPageStep(pageStep);
+    s->setSingleStep(range.singleStep);
+    s->setPageStep(range.pageStep);
     return s;
 }
 
@@ -111,31 +111,45 @@ RuleLine* LampenWindow::rule(QWidget* parent, const std::string& name, const QCo
 }
 
 void LampenWindow::buildMenus() {
+    using Handler = void (lampen::Lampen::*)();
     struct Item {
         const char* name;
         const char* caption;
+        Handler handler;
     };
     struct Menu {
         const char* name;
         const char* title;
         std::initializer_list<Item> items;
     };
+    using L = lampen::Lampen;
     const Menu menus[] = {
         {"cmdDatei",
          "Datei",
-         {{"cmdLaden", "Datei öffnen"},
-          {"cmdSpeichern", "Datei speichern"},
-          {"cmdSchließen", "Programm beenden"}}},
+         {{"cmdLaden", "Datei öffnen", &L::cmdLaden_Click},
+          {"cmdSpeichern", "Datei speichern", &L::cmdSpeichern_Click},
+          {"cmdSchließen", "Programm beenden", &L::cmdSchliessen_Click}}},
         {"cmdSchaltung",
          "Schaltung",
-         {{"cmdÄndern", "ändern"}, {"cmdHinzufügen", "hinzufügen"}, {"cmdLöschen", "&löschen"}}},
-        {"cmdAnalyse", "Analyse", {{"cmdStatus", "Lösbarkeit"}, {"cmdWege", "Lösungswege"}}},
+         {{"cmdÄndern", "ändern", &L::cmdAendern_Click},
+          {"cmdHinzufügen", "hinzufügen", &L::cmdHinzufuegen_Click},
+          {"cmdLöschen", "&löschen", &L::cmdLoeschen_Click}}},
+        {"cmdAnalyse",
+         "Analyse",
+         {{"cmdStatus", "Lösbarkeit", &L::cmdStatus_Click},
+          {"cmdWege", "Lösungswege", &L::cmdWege_Click}}},
         {"cmdInformation",
          "Information",
-         {{"cmdHilfe", "Hilfe zur Bedienung"},
-          {"cmdMath", "Mathematisches"},
-          {"cmdCopy", "copyright"}}},
-        {"cmdMatrix", "Matrix", {{"cmdMzeigen", "zeigen"}, {"cmdMverbergen", "verbergen"}}},
+         {{"cmdHilfe", "Hilfe zur Bedienung", &L::cmdHilfe_Click},
+          {"cmdMath", "Mathematisches", &L::cmdMath_Click},
+          {"cmdCopy", "copyright", &L::cmdCopy_Click}}},
+        {"cmdMatrix",
+         "Matrix",
+         {{"cmdMzeigen", "zeigen", &L::cmdMzeigen_Click},
+          {"cmdMverbergen", "verbergen", &L::cmdMverbergen_Click}}},
+    };
+    auto connectTo = [this](QAction* a, Handler h) {
+        connect(a, &QAction::triggered, this, [this, h] { run([&] { (model_.*h)(); }); });
     };
     QMenuBar* bar = menuBar();
     for (const Menu& m : menus) {
@@ -144,18 +158,20 @@ void LampenWindow::buildMenus() {
         for (const Item& item : m.items) {
             QAction* a = menu->addAction(qs(item.caption));
             a->setObjectName(qs(item.name));
+            connectTo(a, item.handler);
         }
         bar->addMenu(menu);
     }
     QAction* quit = bar->addAction(qs("Programm beenden"));
     quit->setObjectName(qs("cmdSchlußjetzt"));
+    connectTo(quit, &L::cmdSchliessen_Click);
 }
 
 void LampenWindow::buildTopStrip(QWidget* client) {
     rule(client, "Line1", lampen::ui::kLight3d, 1);
     rule(client, "Line2", lampen::ui::kShadow3d, 2);
     txtKlicks_ = textBox(client, "txtKlicks", "0");
-    txtAusgabe_ = textBox(client, "txtAusgabe", lampen::text::task);
+    txtAusgabe_ = textBox(client, "txtAusgabe", lampen::texts::task);
     cboDatei_ = make<QComboBox>(client, "cboDatei");
     cboDatei_->setEditable(true);
     // The list holds exactly the program's entries; typing adds nothing to it.
@@ -167,13 +183,13 @@ void LampenWindow::buildTopStrip(QWidget* client) {
     cmdEntfernen_->setToolTip(qs("Datei aus Liste löschen"));
     cmdNeu_ = button(client, "cmdNeu", "N");
     cmdNeu_->setToolTip(qs("Datei neu laden"));
-    picProzent_ = new CanvasView(model_.picProzent, lampen::ui::kScrollBar, client);
+    picProzent_ = new CanvasView(lampen::kBarScale, lampen::ui::kScrollBar, client);
     picProzent_->setObjectName(qs("picProzent"));
     byName_["picProzent"] = picProzent_;
 }
 
 void LampenWindow::buildRoom(QWidget* client) {
-    picRaum_ = new CanvasView(model_.picRaum, toQColor(lampen::colour::fieldGrey), client);
+    picRaum_ = new CanvasView(lampen::kRoomScale, toQColor(lampen::colour::fieldGrey), client);
     picRaum_->setObjectName(qs("picRaum"));
     picRaum_->setFont(lampen::ui::sansFont(8));
     picRaum_->setMouseTracking(true);
@@ -229,11 +245,12 @@ void LampenWindow::buildRoom(QWidget* client) {
 void LampenWindow::buildSliders(QWidget* client) {
     QGroupBox* f = frame(client, "Frame3", "");
     label(f, "lblLampen", "Lampen:");
-    hscLampwinkel_ = slider(f, "hscLampwinkel", 0, 628, 0, 5, 50);
-    hscRadLampe_ = slider(f, "hscRadLampe", 10, 90, 70, 1, 10);
+    const lampen::Sliders start;
+    hscLampwinkel_ = slider(f, "hscLampwinkel", lampen::kAngleRange, start.lampAngle);
+    hscRadLampe_ = slider(f, "hscRadLampe", lampen::kRadiusRange, start.lampRadius);
     label(f, "Label1", "Schalter:");
-    hscSchaltwinkel_ = slider(f, "hscSchaltwinkel", 0, 628, 0, 5, 50);
-    hscRadSchalter_ = slider(f, "hscRadSchalter", 10, 90, 30, 1, 10);
+    hscSchaltwinkel_ = slider(f, "hscSchaltwinkel", lampen::kAngleRange, start.switchAngle);
+    hscRadSchalter_ = slider(f, "hscRadSchalter", lampen::kRadiusRange, start.switchRadius);
 }
 
 void LampenWindow::buildQuestions(QWidget* client) {
@@ -324,7 +341,7 @@ void LampenWindow::buildEditor(QWidget* client) {
 }
 
 void LampenWindow::buildMatrix(QWidget* client) {
-    picMatrix_ = new CanvasView(model_.picMatrix, lampen::ui::kLight3d, client);
+    picMatrix_ = new CanvasView(lampen::kMatrixScale, lampen::ui::kLight3d, client);
     picMatrix_->setObjectName(qs("picMatrix"));
     picMatrix_->setFont(lampen::ui::windowFont(12));
     byName_["picMatrix"] = picMatrix_;

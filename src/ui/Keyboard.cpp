@@ -50,7 +50,7 @@ void LampenWindow::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     // A held key repeats; one stroke is one press. Switches beyond the circuit do not exist.
-    if (event->isAutoRepeat() || s > model_.maxIndex)
+    if (event->isAutoRepeat() || s > model_.state().maxIndex)
         return;
     cmdSchalter_[static_cast<std::size_t>(s)]->click();
 }

@@ -50,7 +50,6 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     QIcon icon(QStringLiteral(":/icon-64.png"));
     icon.addFile(QStringLiteral(":/icon-256.png"));
     setWindowIcon(icon);
-    metrics_.attach(model_, twipsPerPixel_);
 
     client_ = new QWidget(this); // owned by the window
     client_->setObjectName(QStringLiteral("client"));
@@ -70,7 +69,6 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     buildStatistics(client_);
     stackPanels();
     connectEvents();
-    connectMenus();
 
     model_.Form_Load(screen_.pixels.width() * twipsPerPixel_,
                      screen_.pixels.height() * twipsPerPixel_);
@@ -79,15 +77,6 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
 }
 
 LampenWindow::~LampenWindow() = default;
-
-template <class F> void LampenWindow::run(F&& handler) {
-    if (syncing_)
-        return;
-    handler();
-    sync();
-    if (model_.closeRequested)
-        close();
-}
 
 void LampenWindow::connectEvents() {
     auto click = [this](QAbstractButton* b, auto handler) {
@@ -98,8 +87,9 @@ void LampenWindow::connectEvents() {
         const auto u = static_cast<std::size_t>(i);
         click(cmdSchalter_[u], [&m, i] { m.cmdSchalter_Click(i); });
         click(cmdLampe_[u], [&m, i] { m.cmdLampe_Click(i); });
-        click(cmdMSchalter_[u], [&m, i] { m.cmdMSchalter_Click(i); });
-        click(cmdMLampe_[u], [&m, i] { m.cmdMLampe_Click(i); });
+        // The matrix view's buttons play exactly as the room's.
+        click(cmdMSchalter_[u], [&m, i] { m.cmdSchalter_Click(i); });
+        click(cmdMLampe_[u], [&m, i] { m.cmdLampe_Click(i); });
     }
     for (int i = 0; i < 2; ++i) {
         const auto u = static_cast<std::size_t>(i);
@@ -120,67 +110,26 @@ void LampenWindow::connectEvents() {
     click(cmdLoeLampe_, [&m] { m.cmdLoeLampe_Click(); });
     click(cmdSpielen_, [&m] { m.cmdSpielen_Click(); });
     click(cmdclear_, [&m] { m.cmdclear_Click(); });
-    click(cmdMHaupt_, [&m] { m.cmdMHaupt_Click(); });
-    click(cmdMvorige_, [&m] { m.cmdMvorige_Click(); });
-    click(cmdMnaechste_, [&m] { m.cmdMnaechste_Click(); });
+    click(cmdMHaupt_, [&m] { m.cmdLampenaus_Click(); });
+    click(cmdMvorige_, [&m] { m.cmdVoriges_Click(); });
+    click(cmdMnaechste_, [&m] { m.cmdNaechstes_Click(); });
 
-    // A slider reports a drag while its thumb is held, and a committed change for a step, a
-    // click in the track and the release of the thumb.
+    // Dragging the thumb, a step and a click in the track all change the room at once.
     using SliderHandler = void (lampen::Lampen::*)(int);
-    auto slide = [this](QScrollBar* s, SliderHandler change, SliderHandler scroll) {
-        connect(s, &QScrollBar::valueChanged, this, [this, s, change, scroll](int v) {
-            run([&] { (model_.*(s->isSliderDown() ? scroll : change))(v); });
-        });
-        connect(s, &QScrollBar::sliderReleased, this,
-                [this, s, change] { run([&] { (model_.*change)(s->value()); }); });
+    auto slide = [this](QScrollBar* s, SliderHandler change) {
+        connect(s, &QScrollBar::valueChanged, this,
+                [this, change](int v) { run([&] { (model_.*change)(v); }); });
     };
-    slide(hscLampwinkel_, &lampen::Lampen::hscLampwinkel_Change,
-          &lampen::Lampen::hscLampwinkel_Scroll);
-    slide(hscRadLampe_, &lampen::Lampen::hscRadLampe_Change, &lampen::Lampen::hscRadLampe_Scroll);
-    slide(hscSchaltwinkel_, &lampen::Lampen::hscSchaltwinkel_Change,
-          &lampen::Lampen::hscSchaltwinkel_Scroll);
-    slide(hscRadSchalter_, &lampen::Lampen::hscRadSchalter_Change,
-          &lampen::Lampen::hscRadSchalter_Scroll);
+    slide(hscLampwinkel_, &lampen::Lampen::hscLampwinkel_Change);
+    slide(hscRadLampe_, &lampen::Lampen::hscRadLampe_Change);
+    slide(hscSchaltwinkel_, &lampen::Lampen::hscSchaltwinkel_Change);
+    slide(hscRadSchalter_, &lampen::Lampen::hscRadSchalter_Change);
 
-    connect(cboDatei_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& t) {
-        run([&] {
-            model_.cboDatei.setText(t.toStdString());
-            model_.cboDatei_Change();
-        });
-    });
+    connect(cboDatei_->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& t) { run([&] { model_.cboDatei_Change(t.toStdString()); }); });
     connect(cboDatei_, &QComboBox::activated, this, [this](int index) {
-        run([&] {
-            model_.cboDatei.setText(cboDatei_->itemText(index).toStdString());
-            model_.cboDatei_Change();
-        });
+        run([&] { model_.cboDatei_Change(cboDatei_->itemText(index).toStdString()); });
     });
-}
-
-void LampenWindow::connectMenus() {
-    using Handler = void (lampen::Lampen::*)();
-    const std::pair<const char*, Handler> items[] = {
-        {"cmdLaden", &lampen::Lampen::cmdLaden_Click},
-        {"cmdSpeichern", &lampen::Lampen::cmdSpeichern_Click},
-        {"cmdSchließen", &lampen::Lampen::cmdSchliessen_Click},
-        {"cmdÄndern", &lampen::Lampen::cmdAendern_Click},
-        {"cmdHinzufügen", &lampen::Lampen::cmdHinzufuegen_Click},
-        {"cmdLöschen", &lampen::Lampen::cmdLoeschen_Click},
-        {"cmdStatus", &lampen::Lampen::cmdStatus_Click},
-        {"cmdWege", &lampen::Lampen::cmdWege_Click},
-        {"cmdHilfe", &lampen::Lampen::cmdHilfe_Click},
-        {"cmdMath", &lampen::Lampen::cmdMath_Click},
-        {"cmdCopy", &lampen::Lampen::cmdCopy_Click},
-        {"cmdMzeigen", &lampen::Lampen::cmdMzeigen_Click},
-        {"cmdMverbergen", &lampen::Lampen::cmdMverbergen_Click},
-        {"cmdSchlußjetzt", &lampen::Lampen::cmdSchlussjetzt_Click},
-    };
-    for (const auto& [name, handler] : items) {
-        auto* action = findChild<QAction*>(QString::fromUtf8(name));
-        if (!action)
-            continue;
-        connect(action, &QAction::triggered, this,
-                [this, h = handler] { run([&] { (model_.*h)(); }); });
-    }
 }
 
 void LampenWindow::openFromCommandLine(const QString& path) {

@@ -45,9 +45,8 @@ public:
     ~LampenWindow() override;
 
     const lampen::Lampen& model() const { return model_; }
-    // Copies the headless window into the widgets without raising any handler.
+    // Applies the headless window's view to the widgets without raising any handler.
     void sync();
-    double twipsPerPixel() const { return twipsPerPixel_; }
 
     // Opens the group named on the command line exactly as "Datei öffnen" does with a chosen
     // name: the same handler, the same messages; a name without ".lmp" does nothing.
@@ -68,8 +67,8 @@ private:
     QLabel* label(QWidget* parent, const std::string& name, const char* text);
     QGroupBox* frame(QWidget* parent, const std::string& name, const char* title);
     QPlainTextEdit* textArea(QWidget* parent, const std::string& name, bool readOnly);
-    QScrollBar* slider(QWidget* parent, const std::string& name, int min, int max, int value,
-                       int singleStep, int pageStep);
+    QScrollBar* slider(QWidget* parent, const std::string& name, const lampen::SliderRange& range,
+                       int value);
     RuleLine* rule(QWidget* parent, const std::string& name, const QColor& colour, int width);
 
     void buildMenus();
@@ -86,9 +85,15 @@ private:
     void stackPanels();
 
     void connectEvents();
-    void connectMenus();
     // Runs one handler of the headless window, then mirrors the result and honours a close.
-    template <class F> void run(F&& handler);
+    template <class F> void run(F&& handler) {
+        if (syncing_)
+            return;
+        handler();
+        sync();
+        if (model_.state().closeRequested)
+            close();
+    }
     // The switch a key stands for, or -1: the digits of the main block and of the keypad.
     static int switchForKey(const QKeyEvent& event);
     // True while the keyboard focus lies in a box the user can type into.
@@ -96,17 +101,17 @@ private:
 
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
-    void syncTexts();
-    void syncRoom();
-    void syncPanels();
-    void syncMatrix();
-    void syncControls();
+    void syncTexts(const lampen::View& v);
+    void syncRoom(const lampen::View& v);
+    void syncPanels(const lampen::View& v);
+    void syncMatrix(const lampen::View& v);
+    void syncControls(const lampen::View& v);
 
     ScreenMetrics screen_;
     double twipsPerPixel_ = 15;
     QtDialogs dialogs_;
     lampen::ClockRandom random_;
-    QtTextMetrics metrics_;
+    QtTextMetrics metrics_{twipsPerPixel_};
     lampen::Lampen model_;
     bool syncing_ = false;
     std::string shownWege_;

@@ -1,22 +1,15 @@
 #pragma once
-// The line height of the matrix view's font in the matrix view's own units, from the font the
-// layout gives the view (Times New Roman bold) and the view's height on screen.
+// The line height of the window's font (Times New Roman bold) at a size, in twips of the screen.
 
-#include "Dialogs.h"
-
-namespace lampen {
-class Lampen;
-}
+#include "TextMetrics.h"
 
 class QtTextMetrics final : public lampen::TextMetrics {
 public:
-    // The model is attached once it exists; until then the design's own value is returned.
-    void attach(const lampen::Lampen& model, double twipsPerPixel);
-    double matrixLineHeight() const override;
+    explicit QtTextMetrics(double twipsPerPixel) : twipsPerPixel_(twipsPerPixel) {}
+    double lineHeightTwips(double points) const override;
 
 private:
-    const lampen::Lampen* model_ = nullptr;
-    double twipsPerPixel_ = 15;
-    // The last answer, kept while font size and view height stay the same.
-    mutable double cachedFont_ = -1, cachedHeight_ = -1, cachedLine_ = 11;
+    double twipsPerPixel_;
+    // The last answer, kept while the size stays the same.
+    mutable double cachedPoints_ = -1, cachedTwips_ = 0;
 };

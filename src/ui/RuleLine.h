@@ -11,8 +11,6 @@ class RuleLine : public QWidget {
 public:
     RuleLine(const QColor& colour, int penWidth, QWidget* parent = nullptr);
 
-    int penWidth() const { return penWidth_; }
-    QColor colour() const { return colour_; }
     // Places the line between two points given in the parent's pixels.
     void setEnds(QPoint from, QPoint to);
 

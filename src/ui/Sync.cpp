@@ -62,93 +62,90 @@ void LampenWindow::sync() {
     if (syncing_)
         return;
     syncing_ = true;
-    syncTexts();
-    syncRoom();
-    syncMatrix();
-    syncPanels();
-    syncControls();
+    const lampen::View v = model_.view();
+    syncTexts(v);
+    syncRoom(v);
+    syncMatrix(v);
+    syncPanels(v);
+    syncControls(v);
     syncing_ = false;
 }
 
-void LampenWindow::syncTexts() {
-    setText(txtKlicks_, model_.txtKlicks);
-    setText(txtAusgabe_, model_.txtAusgabe());
-    lampen::ui::setColours(txtAusgabe_, QPalette::Base, toQColor(model_.txtAusgabeBackColour),
-                           QPalette::Text, QColor(0, 0, 0));
-    setText(txtAktuell_, model_.txtAktuell());
-    setText(txtAnzahl_, model_.txtAnzahl);
-    setText(txtSchalter_, model_.txtSchalter);
+void LampenWindow::syncTexts(const lampen::View& v) {
+    setText(txtKlicks_, v.txtKlicks);
+    setText(txtAusgabe_, v.txtAusgabe);
+    lampen::ui::setColours(txtAusgabe_, QPalette::Base, toQColor(v.txtAusgabeBack), QPalette::Text,
+                           QColor(0, 0, 0));
+    setText(txtAktuell_, v.txtAktuell);
+    setText(txtAnzahl_, v.txtAnzahl);
+    setText(txtSchalter_, v.txtSchalter);
     for (std::size_t i = 0; i < txtStatistik_.size(); ++i)
-        setText(txtStatistik_[i], model_.txtStatistik[i]);
-    if (shownWege_ != model_.txtWege) {
-        shownWege_ = model_.txtWege;
+        setText(txtStatistik_[i], v.txtStatistik[i]);
+    if (shownWege_ != v.txtWege) {
+        shownWege_ = v.txtWege;
         const QSignalBlocker block(txtWege_);
         txtWege_->setPlainText(QString::fromStdString(shownWege_));
     }
-    setCaption(cmdAddSchaltung_[0], model_.cmdAddSchaltungCaption[0]);
-    setCaption(cmdAddSchaltung_[1], model_.cmdAddSchaltungCaption[1]);
-    setCaption(cmdLoeSchaltung_, model_.cmdLoeSchaltungCaption);
+    setCaption(cmdAddSchaltung_[0], v.cmdAddSchaltung[0]);
+    setCaption(cmdAddSchaltung_[1], v.cmdAddSchaltung[1]);
+    setCaption(cmdLoeSchaltung_, v.cmdLoeSchaltung);
 }
 
-void LampenWindow::syncRoom() {
+void LampenWindow::syncRoom(const lampen::View& v) {
     for (std::size_t i = 0; i < shpLampe_.size(); ++i) {
-        const lampen::LampShape& lamp = model_.shpLampe[i];
+        const lampen::LampView& lamp = v.shpLampe[i];
         shpLampe_[i]->setFillColor(toQColor(lamp.fill));
         shpLampe_[i]->setBorderColor(toQColor(lamp.border));
         placeInArea(picRaum_, shpLampe_[i], lamp);
-        placeInArea(picRaum_, cmdLampe_[i], model_.cmdLampe[i]);
-        placeInArea(picRaum_, cmdSchalter_[i], model_.cmdSchalter[i]);
-        lampen::ui::setPointSize(cmdSchalter_[i], model_.cmdSchalter[i].fontSize);
+        placeInArea(picRaum_, cmdLampe_[i], v.cmdLampe[i]);
+        placeInArea(picRaum_, cmdSchalter_[i], v.cmdSchalter[i]);
+        lampen::ui::setPointSize(cmdSchalter_[i], v.cmdSchalter[i].fontSize);
     }
-    shpDonlamp_->setFillColor(toQColor(model_.shpDonlampFill));
-    picRaum_->refreshIfChanged();
-    picProzent_->refreshIfChanged();
+    shpDonlamp_->setFillColor(toQColor(v.shpDonlampFill));
+    picRaum_->show(v.picRaum);
+    picProzent_->show(v.picProzent);
 }
 
-void LampenWindow::syncMatrix() {
+void LampenWindow::syncMatrix(const lampen::View& v) {
     for (std::size_t i = 0; i < cmdMSchalter_.size(); ++i) {
-        placeInArea(picMatrix_, cmdMSchalter_[i], model_.cmdMSchalter[i]);
-        placeInArea(picMatrix_, cmdMLampe_[i], model_.cmdMLampe[i]);
+        placeInArea(picMatrix_, cmdMSchalter_[i], v.cmdMSchalter[i]);
+        placeInArea(picMatrix_, cmdMLampe_[i], v.cmdMLampe[i]);
     }
     const std::pair<QPushButton*, const lampen::Placed*> top[] = {
-        {cmdMHaupt_, &model_.cmdMHaupt},
-        {cmdMvorige_, &model_.cmdMvorige},
-        {cmdMnaechste_, &model_.cmdMnaechste},
+        {cmdMHaupt_, &v.cmdMHaupt},
+        {cmdMvorige_, &v.cmdMvorige},
+        {cmdMnaechste_, &v.cmdMnaechste},
     };
     for (const auto& [button, placed] : top) {
-        // The three top buttons always show, wherever the drawing put them.
-        lampen::Placed always = *placed;
-        always.visible = true;
-        placeInArea(picMatrix_, button, always);
-        lampen::ui::setPointSize(button, model_.matrixButtonFontSize);
+        placeInArea(picMatrix_, button, *placed);
+        lampen::ui::setPointSize(button, v.matrixButtonFont);
     }
-    picMatrix_->refreshIfChanged();
+    picMatrix_->show(v.picMatrix);
 }
 
-void LampenWindow::syncPanels() {
-    const auto& v = model_.visible;
-    setShown(lblAendern_, v.lblAendern);
-    setShown(lblWege_, v.lblWege);
-    setShown(lblErklaerung_[0], v.lblErklaerung[0]);
-    setShown(lblErklaerung_[1], v.lblErklaerung[1]);
-    setShown(txtSchalter_, v.txtSchalter);
-    const int top = static_cast<int>(std::lround(model_.picMatrixTop / twipsPerPixel_));
+void LampenWindow::syncPanels(const lampen::View& v) {
+    const lampen::PanelView& p = v.panels;
+    setShown(lblAendern_, p.editor);
+    setShown(lblWege_, p.solutions);
+    setShown(lblErklaerung_[0], p.explanation[0]);
+    setShown(lblErklaerung_[1], p.explanation[1]);
+    const int top = static_cast<int>(std::lround(p.matrixTop / twipsPerPixel_));
     if (picMatrix_->y() != top)
         picMatrix_->move(picMatrix_->x(), top);
-    setShown(picMatrix_, v.picMatrix);
+    setShown(picMatrix_, p.matrix);
 }
 
-void LampenWindow::syncControls() {
+void LampenWindow::syncControls(const lampen::View& v) {
     for (std::size_t i = 0; i < 2; ++i) {
-        setChecked(optLoesbar_[i], model_.optLoesbar[i]);
-        setChecked(Option1_[i], model_.Option1[i]);
+        setChecked(optLoesbar_[i], v.optLoesbar[i]);
+        setChecked(Option1_[i], v.Option1[i]);
     }
-    setValue(hscLampwinkel_, model_.hscLampwinkel);
-    setValue(hscRadLampe_, model_.hscRadLampe);
-    setValue(hscSchaltwinkel_, model_.hscSchaltwinkel);
-    setValue(hscRadSchalter_, model_.hscRadSchalter);
+    setValue(hscLampwinkel_, v.sliders.lampAngle);
+    setValue(hscRadLampe_, v.sliders.lampRadius);
+    setValue(hscSchaltwinkel_, v.sliders.switchAngle);
+    setValue(hscRadSchalter_, v.sliders.switchRadius);
     const QSignalBlocker block(cboDatei_), blockEdit(cboDatei_->lineEdit());
-    const auto& entries = model_.cboDatei.entries();
+    const auto& entries = v.cboDatei.entries();
     bool same = cboDatei_->count() == static_cast<int>(entries.size());
     for (int i = 0; same && i < cboDatei_->count(); ++i)
         same =
@@ -158,7 +155,7 @@ void LampenWindow::syncControls() {
         for (const auto& e : entries)
             cboDatei_->addItem(QString::fromStdString(e));
     }
-    const QString text = QString::fromStdString(model_.cboDatei.text());
+    const QString text = QString::fromStdString(v.cboDatei.text());
     if (!same || cboDatei_->currentText() != text)
         cboDatei_->setEditText(text);
 }

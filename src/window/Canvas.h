@@ -1,10 +1,10 @@
 #pragma once
-// A drawing area as retained data: its user coordinate scale and a display list that only cls()
-// empties. The view repaints the list on every expose; the model redraws only when told to.
+// A drawing area as retained data: its user coordinate scale and a display list. The
+// presentation builds it anew from the state; the view repaints only when it differs from the
+// list it shows.
 
 #include "Colour.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,15 +27,10 @@ struct DrawOp {
 
 class Canvas {
 public:
-    void setScale(double left, double top, double right, double bottom) {
-        scale_ = {left, top, right, bottom};
-    }
+    explicit Canvas(CanvasScale scale = {}) : scale_(scale) {}
     const CanvasScale& scale() const { return scale_; }
 
-    void cls() {
-        ops_.clear();
-        ++clears_;
-    }
+    void cls() { ops_.clear(); }
     void line(double x1, double y1, double x2, double y2, Rgb c, int penWidth = 1) {
         ops_.push_back({DrawOp::Kind::Line, x1, y1, x2, y2, c, penWidth, {}});
     }
@@ -50,15 +45,11 @@ public:
     }
 
     const std::vector<DrawOp>& ops() const { return ops_; }
-    // How often the area was cleared: every full redraw starts with one.
-    std::uint64_t clears() const { return clears_; }
-    // Changes with every drawing operation; the view repaints when it differs from the last.
-    std::uint64_t generation() const { return clears_ * 4096 + ops_.size(); }
+    friend bool operator==(const Canvas&, const Canvas&) = default;
 
 private:
     CanvasScale scale_;
     std::vector<DrawOp> ops_;
-    std::uint64_t clears_ = 0;
 };
 
 } // namespace lampen

@@ -1,7 +1,7 @@
 #pragma once
 // The program's random numbers: a Mersenne twister reseeded from the clock before every draw.
 
-#include "Dialogs.h"
+#include "Random.h"
 
 #include <random>
 

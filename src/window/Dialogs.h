@@ -1,6 +1,6 @@
 #pragma once
-// What the window needs from outside: modal boxes and file names, random numbers, and the line
-// height of the matrix font. The Qt window implements them; tests script them.
+// What the window needs from outside: modal boxes and file names. The Qt window implements
+// them; tests script them.
 
 #include <string>
 
@@ -22,22 +22,6 @@ public:
     // the dialog returns it (a full path), or "" when the dialog was cancelled.
     virtual std::string openFileName() = 0;
     virtual std::string saveFileName() = 0;
-};
-
-class Random {
-public:
-    virtual ~Random() = default;
-    // Called before every draw of a target.
-    virtual void seedFromClock() = 0;
-    // Uniform in [0, 1).
-    virtual double next() = 0;
-};
-
-class TextMetrics {
-public:
-    virtual ~TextMetrics() = default;
-    // Height of one text line of the matrix view's font, in the matrix view's own units.
-    virtual double matrixLineHeight() const = 0;
 };
 
 } // namespace lampen

@@ -1,11 +1,10 @@
+// The file commands: opening and saving a group, reloading the one the list box names, and
+// removing the current group's entry.
+
 #include "GroupFile.h"
 #include "Lampen.h"
-#include "NumText.h"
 
-#include <cmath>
 #include <filesystem>
-#include <optional>
-#include <vector>
 
 namespace lampen {
 
@@ -19,43 +18,29 @@ bool endsInLmp(const std::string& name) {
     return name.size() >= 4 && name.compare(name.size() - 4, 4, ".lmp") == 0;
 }
 
-// The number of circuits to write, read from the count text as a For loop up to it would
-// (2.5 writes two lines). A count outside 0..200 cannot be written, so it is refused rather than
-// read beyond the group's slots.
-std::optional<int> countToWrite(const std::string& txtAnzahl) {
-    const double n = std::floor(numValue(txtAnzahl));
-    if (!(n >= 0 && n <= kMaxCircuits))
-        return std::nullopt;
-    return static_cast<int>(n);
-}
-
 } // namespace
 
-bool Lampen::readGroupFile(const std::string& name) {
-    // The whole file is read into a temporary first: a file that fails half-way leaves the old
-    // group, its count and its current circuit exactly as they were.
-    const GroupReadResult read = lampen::readGroupFile(std::filesystem::path(name));
+bool Lampen::readGroup(const std::string& name) {
+    // The whole file is read first: a file that fails half-way leaves the old group, its count
+    // and its current circuit exactly as they were.
+    const GroupReadResult read = readGroupFile(std::filesystem::path(name));
     if (!read.ok)
         return false;
-    int n = 0;
-    for (const std::string& line : read.lines)
-        schaltgruppe.setSlot(++n, line); // at most 200 lines, so always within the slots
-    txtAnzahl = numText(n);
+    game_.takeGroup(read.lines);
     return true;
 }
 
 void Lampen::cmdLaden_Click() {
-    std::string chosen = dialogs_.openFileName();
-    // A cancelled dialog returns no name; opening nothing changes nothing, not even fileName.
-    if (!chosen.empty())
+    // A cancelled dialog returns no name; opening nothing changes nothing, not even the name.
+    if (const std::string chosen = dialogs_.openFileName(); !chosen.empty())
         openGroupFile(chosen);
 }
 
 void Lampen::openGroupFile(const std::string& name) {
-    fileName = name;
-    // Any other name ends the command silently; fileName keeps the name all the same.
-    if (endsInLmp(fileName))
-        showOpenedOrSaved(readGroupFile(fileName));
+    game_.setFileName(name);
+    // Any other name ends the command silently; the name is kept all the same.
+    if (endsInLmp(name))
+        showOpenedOrSaved(readGroup(name));
 }
 
 void Lampen::showOpenedOrSaved(bool done) {
@@ -63,60 +48,48 @@ void Lampen::showOpenedOrSaved(bool done) {
         dialogs_.message(kBadName, Icon::Critical, "Fehler");
         return;
     }
-    setTxtAktuell(numText(1));
-    rememberFile(fileName);
-    loadCircuit();
-    refreshView();
+    game_.rememberFile(state().fileName);
+    game_.goTo(ShownNumber::counted(1));
 }
 
 void Lampen::cmdSpeichern_Click() {
-    std::string chosen = dialogs_.saveFileName();
-    // Cancelled: no name, so no file ".lmp" is made and fileName stays.
+    const std::string chosen = dialogs_.saveFileName();
+    // Cancelled: no name, so no file ".lmp" is made and the name stays.
     if (chosen.empty())
         return;
-    fileName = endsInLmp(chosen) ? std::move(chosen) : chosen + ".lmp";
-    const std::optional<int> count = countToWrite(txtAnzahl);
-    if (!count) {
-        showOpenedOrSaved(false);
-        return;
-    }
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(*count));
-    for (int i = 1; i <= *count; ++i)
-        lines.push_back(schaltgruppe.slot(i));
+    game_.setFileName(endsInLmp(chosen) ? chosen : chosen + ".lmp");
+    const auto lines = game_.linesToSave();
     // All or nothing: on failure the file on disk is as it was before.
-    showOpenedOrSaved(writeGroupFile(std::filesystem::path(fileName), lines).ok);
+    showOpenedOrSaved(lines && writeGroupFile(std::filesystem::path(state().fileName), *lines).ok);
 }
 
 void Lampen::cmdNeu_Click() {
-    if (cboDatei.text() == kBuiltInName) {
-        loadDefaultGroup();
+    const std::string listed = state().files.text();
+    if (listed == kBuiltInName) {
+        game_.loadBuiltInGroup();
     } else {
         // The name is used as it stands: no ending test, and it is not added to the list.
-        fileName = cboDatei.text();
-        if (!readGroupFile(fileName)) {
+        game_.setFileName(listed);
+        if (!readGroup(listed)) {
             dialogs_.message(kBadName, Icon::None, "");
             // The next "N" then loads the built-in group.
-            cboDatei.setText(std::string(kBuiltInName));
+            game_.setFileListText(std::string(kBuiltInName));
             return;
         }
     }
-    setTxtAktuell("1");
-    loadCircuit();
-    refreshView();
+    game_.goTo(ShownNumber::plain(1));
 }
 
 void Lampen::cmdEntfernen_Click() {
     // The entry removed is the current group's file, not the one the list box shows. The
-    // current number is left as it stands; loadCircuit reads it against the built-in group.
-    if (fileName == kBuiltInName)
+    // current number is left as it stands and read against the built-in group.
+    if (state().fileName == kBuiltInName)
         dialogs_.message(kCannotRemove, Icon::None, "");
     else
-        cboDatei.remove(fileName);
-    cboDatei.setText(std::string(kBuiltInName));
-    loadDefaultGroup();
-    loadCircuit();
-    refreshView();
+        game_.forgetFile(state().fileName);
+    game_.setFileListText(std::string(kBuiltInName));
+    game_.loadBuiltInGroup();
+    game_.goTo(state().current);
 }
 
 } // namespace lampen

@@ -3,7 +3,6 @@
 #include "NumText.h"
 #include "Texts.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace lampen {
@@ -12,333 +11,97 @@ namespace {
 
 constexpr const char* kCommentTitle = "Kommentar";
 constexpr const char* kExtraQuestionTitle = "Zusatzfrage";
+constexpr const char* kWarningTitle = "Achtung";
 
-// Room units of the lamps and of the switch and lamp buttons: design twips times 2/625
-// horizontally and 2/613 vertically.
-constexpr double kRoomX = 2.0 / 625.0;
-constexpr double kRoomY = 2.0 / 613.0;
+// A number typed into a box: read leniently, kept within what a whole number can hold, and
+// remembered with the blank of a sign when it was typed with one.
+ShownNumber typedNumber(const std::string& text) {
+    constexpr double kLimit = 1e9;
+    const double v = std::floor(numValue(text));
+    const double kept = std::isfinite(v) ? std::fmax(-kLimit, std::fmin(kLimit, v)) : 0;
+    return {static_cast<int>(kept), !text.empty() && text.front() == ' '};
+}
 
 } // namespace
 
 Lampen::Lampen(Dialogs& dialogs, Random& random, TextMetrics& metrics)
-    : dialogs_(dialogs), random_(random), metrics_(metrics) {}
+    : dialogs_(dialogs), metrics_(metrics), game_(random) {}
+
+View Lampen::view() const {
+    const double line = matrixLineUnits(layout_, metrics_.lineHeightTwips(layout_.matrixFont));
+    return present(game_.state(), layout_, line);
+}
 
 // ---- start-up and layout ---------------------------------------------------------------------
 
 void Lampen::Form_Load(double screenWidthTwips, double screenHeightTwips) {
-    layoutWindow(screenWidthTwips, screenHeightTwips);
-    taskText = text::task;
-    picProzent.setScale(0, 0, 1, 1);
-    switchRadius = 3;
-    lampRadius = 7.0;
-    for (auto& lamp : shpLampe)
-        lamp.on = false;
-    visible.lblAendern = false;
-    visible.picMatrix = false;
-    visible.txtSchalter = false;
-    visible.lblErklaerung[1] = false;
-    visible.lblWege = false;
-    cboDatei.rememberFile(std::string(kBuiltInName));
-    lampColour[1] = colour::darkBlue;
-    lampColour[2] = colour::yellow;
-    borderColour[0] = colour::black;
-    borderColour[1] = colour::yellow;
-    shpDonlampFill = lampColour[1];
-    loadDefaultGroup();
-    loadCircuit();
-    refreshView();
-    txtAktuell_Change();
+    screenWidthTwips_ = screenWidthTwips;
+    screenHeightTwips_ = screenHeightTwips;
+    layout_ = layoutWindow(screenWidthTwips, screenHeightTwips);
+    game_.start();
 }
 
 void Lampen::Form_Resize() {
-    layoutWindow(screenWidthTwips_, screenHeightTwips_);
+    layout_ = layoutWindow(screenWidthTwips_, screenHeightTwips_);
+    game_.resetMatrixPlace(); // the pass puts the matrix view back in its design place
 }
 
-void Lampen::layoutWindow(double screenWidthTwips, double screenHeightTwips) {
-    screenWidthTwips_ = screenWidthTwips;
-    screenHeightTwips_ = screenHeightTwips;
-    layout_ = lampen::layoutWindow(screenWidthTwips, screenHeightTwips);
-    layoutScale = layout_.layoutScale;
+// ---- boxes the user types into -----------------------------------------------------------------
 
-    const Placement* matrix = layout_.find("picMatrix");
-    picMatrixTop = (matrix && matrix->top) ? *matrix->top : 1000 * layout_.yScale;
-    picMatrix.setScale(-15, -15, 120, 140);
-    for (auto* b : {&cmdMHaupt, &cmdMvorige, &cmdMnaechste})
-        b->height = 10;
-    cmdMHaupt.width = 30;
-    cmdMvorige.width = cmdMnaechste.width = 20;
-    for (int i = 0; i < kLampCount; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        cmdMSchalter[u].width = cmdMSchalter[u].height = 10;
-        cmdMLampe[u].width = cmdMLampe[u].height = 10;
-    }
-
-    picRaum.setScale(-10, -10, 10, 10);
-    for (int i = 0; i < kLampCount; ++i) {
-        const auto u = static_cast<std::size_t>(i);
-        shpLampe[u].width = 612 * kRoomX;
-        shpLampe[u].height = 612 * kRoomY;
-        cmdLampe[u].width = cmdSchalter[u].width = 372 * kRoomX;
-        cmdLampe[u].height = cmdSchalter[u].height = 372 * kRoomY;
-        cmdSchalter[u].fontSize = 8 * layoutScale;
-    }
+void Lampen::txtAktuell_Change(const std::string& text) {
+    game_.setCurrent(typedNumber(text));
 }
 
-// ---- circuit model -----------------------------------------------------------------------------
-
-void Lampen::loadDefaultGroup() {
-    txtAnzahl = "19";
-    fileName = std::string(kBuiltInName);
-    schaltgruppe.loadBuiltIn();
+void Lampen::txtAnzahl_Change(const std::string& text) {
+    game_.setCount(typedNumber(text));
 }
 
-void Lampen::loadCircuit() {
-    txtKlicks = "0";
-    currentNr = numValue(txtAktuell_);
-    for (auto& lamp : shpLampe)
-        lamp.on = false;
-    // A current number outside the group's slots reads as an empty code: one unwired lamp.
-    const auto slotNr = indexWithin(currentNr, 0, kSlotCount - 1);
-    const std::string& code = slotNr ? schaltgruppe.slot(*slotNr) : std::string();
-    maxIndex = readMaxIndex(code);
-    picProzent.cls();
-    fullTargetNext = true;
-    readWiring(code, maxIndex, verbindungsmatrix);
-    newTarget();
+void Lampen::cboDatei_Change(const std::string& text) {
+    game_.setFileListText(text);
 }
 
-void Lampen::storeCircuit() {
-    currentNr = numValue(txtAktuell_);
-    // Never written outside the group's slots.
-    if (const auto slotNr = indexWithin(currentNr, 0, kSlotCount - 1))
-        schaltgruppe.setSlot(*slotNr, writeCode(maxIndex, verbindungsmatrix));
-}
-
-void Lampen::refreshView() {
-    optLoesbar = {false, false};
-    placeLamps();
-    placeSwitches();
-    drawWiring();
-}
-
-void Lampen::setTxtAktuell(std::string t) {
-    txtAktuell_ = std::move(t);
-    txtAktuell_Change();
-}
-
-void Lampen::txtAktuell_Change() {
-    const std::string& t = txtAktuell_;
-    cmdAddSchaltungCaption[0] = "Nummer " + t;
-    cmdAddSchaltungCaption[1] = "Nummer " + numText(numValue(t) + 1);
-    cmdLoeSchaltungCaption = "Schaltung " + t + "  entfernen";
-}
-
-void Lampen::setTxtAusgabe(std::string t) {
-    txtAusgabe_ = std::move(t);
-    txtAusgabe_Change();
-}
-
-void Lampen::txtAusgabe_Change() {
-    shpDonlampFill = txtAusgabe_ != taskText ? lampColour[2] : lampColour[1];
-}
-
-// ---- presses and success -------------------------------------------------------------------
+// ---- the room ----------------------------------------------------------------------------------
 
 void Lampen::cmdSchalter_Click(int index) {
-    // Only the switches of the circuit exist on screen; anything else is not a press.
-    if (index < 0 || index > maxIndex)
-        return;
-    const auto s = static_cast<std::size_t>(index);
-    lastSwitch = index;
-    txtKlicks = changeCounter(txtKlicks, 1);
-    matchCount = 0;
-
-    if (editMode()) {
-        // The lamps show the wiring of the selected switch, whose caption stands out.
-        for (int l = 0; l <= maxIndex; ++l) {
-            const auto u = static_cast<std::size_t>(l);
-            cmdSchalter[u].fontSize = 8 * layoutScale;
-            shpLampe[u].on = verbindungsmatrix(index, l) == 1;
-        }
-        cmdSchalter[s].fontSize = 10 * layoutScale;
-        txtSchalter = numText(index);
-    } else {
-        if (!workStarted)
-            addStatistic(0, 1);
-        workStarted = true;
-        for (int l = 0; l <= maxIndex; ++l)
-            if (verbindungsmatrix(index, l) == 1)
-                shpLampe[static_cast<std::size_t>(l)].on ^= true;
-        countMatches();
-        drawMatchBar();
-
-        const double presses = numValue(txtKlicks);
-        const bool solved = matchCount == maxIndex + 1;
-        if (solved && presses == analysis.minPresses) {
-            txtAusgabeBackColour = lampColour[2];
-            setTxtAusgabe("Gelöst mit minimaler Schaltzahl!");
-            if (!solutionShown)
-                addStatistic(1, 1);
-            else
-                dialogs_.message("Diese Lösung wurde nicht selbständig gefunden.\r\n"
-                                 "Daher gibt es auch keinen Punkt.",
-                                 Icon::Critical, kCommentTitle);
-        }
-        if (solved && presses > analysis.minPresses) {
-            txtAusgabeBackColour = lampColour[2];
-            setTxtAusgabe("Gelöst, aber es geht besser (mit nur" + numText(analysis.minPresses) +
-                          " Klicks).");
-            addStatistic(2, 1);
-        }
-    }
-    workStarted = true;
-    refreshView();
+    const bool noPoint = game_.press(index) == PressResult::SolvedShortest && state().solutionShown;
+    if (noPoint)
+        dialogs_.message("Diese Lösung wurde nicht selbständig gefunden.\r\n"
+                         "Daher gibt es auch keinen Punkt.",
+                         Icon::Critical, kCommentTitle);
 }
 
 void Lampen::cmdLampenaus_Click() {
-    if (editMode()) {
-        for (int s = 0; s <= kMaxIndex; ++s)
-            for (int l = 0; l <= kMaxIndex; ++l)
-                verbindungsmatrix(s, l) = 0;
-        refreshView();
-        storeCircuit();
-        return;
-    }
-    setTxtAusgabe(taskText);
-    txtAusgabeBackColour = colour::white;
-    for (auto& lamp : shpLampe) {
-        lamp.on = false;
-        lamp.fill = lampColour[1];
-    }
-    picProzent.cls();
-    refreshView();
+    if (state().editMode())
+        game_.unwireAll();
+    else
+        game_.darken();
 }
 
-// ---- navigation ------------------------------------------------------------------------------
-
-void Lampen::cmdNaechstes_Click() {
-    const double n = numValue(txtAnzahl);
-    const double c = numValue(txtAktuell_);
-    setTxtAktuell(n > c ? numText(c + 1) : "1");
-    loadCircuit();
-    refreshView();
-}
-
-void Lampen::cmdVoriges_Click() {
-    const double c = numValue(txtAktuell_);
-    setTxtAktuell(c > 1 ? numText(c - 1) : txtAnzahl);
-    loadCircuit();
-    refreshView();
-}
-
-// ---- targets and analysis ------------------------------------------------------------------
-
-unsigned Lampen::targetMask() const {
-    unsigned mask = 0;
-    for (int l = 0; l <= maxIndex; ++l)
-        if (shpLampe[static_cast<std::size_t>(l)].border == borderColour[1])
-            mask |= 1u << l;
-    return mask;
-}
-
-void Lampen::countMatches() {
-    matchCount = 0;
-    for (int l = 0; l <= maxIndex; ++l) {
-        const LampShape& lamp = shpLampe[static_cast<std::size_t>(l)];
-        if ((lamp.on && lamp.border == borderColour[1]) ||
-            (!lamp.on && lamp.border == borderColour[0]))
-            ++matchCount;
-    }
-}
-
-void Lampen::cmdAufgabe_Click() {
-    if (editMode())
-        return;
-    matchCount = 0;
-    newTarget();
-    for (auto& lamp : shpLampe)
-        lamp.on = false;
-    refreshView();
-    countMatches();
-    drawMatchBar();
-}
-
-void Lampen::newTarget() {
-    solutionShown = false;
-    txtKlicks = "0";
-    setTxtAusgabe(taskText);
-    txtAusgabeBackColour = colour::white;
-    for (auto& lamp : shpLampe)
-        lamp.border = borderColour[0];
-
-    const int lamps = maxIndex + 1;
-    // A generator that strays outside [0, 1) must not pick a lamp outside the circuit.
-    auto draw = [&] {
-        const double r = random_.next();
-        const double clamped = (r >= 0 && r < 1) ? r : 0.0;
-        return std::min(lamps - 1, static_cast<int>(std::floor(lamps * clamped)));
-    };
-    random_.seedFromClock();
-    targetLampCount = 1 + draw();
-    if (editMode())
-        targetLampCount = lamps;
-    if (fullTargetNext) {
-        fullTargetNext = false;
-        targetLampCount = lamps;
-    }
-    int chosen = 0;
-    // Drawing until enough distinct lamps came up makes every set of that size equally likely.
-    // The bound only matters for a broken generator: then the first free lamps complete it.
-    for (int tries = 0; chosen < targetLampCount && tries < 100000; ++tries) {
-        LampShape& lamp = shpLampe[static_cast<std::size_t>(draw())];
-        if (lamp.border == borderColour[0]) {
-            lamp.border = borderColour[1];
-            ++chosen;
-        }
-    }
-    for (int l = 0; chosen < targetLampCount && l < lamps; ++l) {
-        LampShape& lamp = shpLampe[static_cast<std::size_t>(l)];
-        if (lamp.border == borderColour[0]) {
-            lamp.border = borderColour[1];
-            ++chosen;
-        }
-    }
-    analyseTarget();
-    workStarted = false;
-}
-
-void Lampen::analyseTarget() {
-    generalAssessed = false;
-    Option1 = {false, false};
-    analysis = analyse(maxIndex, verbindungsmatrix, targetMask());
-}
+// ---- analysis and questions --------------------------------------------------------------------
 
 void Lampen::cmdStatus_Click() {
-    if (analysis.targetSolvable)
+    const Analysis& a = state().analysis;
+    if (a.targetSolvable)
         dialogs_.message("Die Aufgabe ist lösbar. Man benötigt\n\rmindestens" +
-                             numText(analysis.minPresses) + " Schaltvorgänge.",
+                             numText(a.minPresses) + " Schaltvorgänge.",
                          Icon::Information, "Lösbarkeit");
     else
         dialogs_.message("Die Aufgabe ist nicht lösbar.", Icon::Exclamation, "Lösbarkeit");
-    workStarted = true;
+    game_.noteWorkStarted();
 }
 
 void Lampen::cmdWege_Click() {
-    if (editMode()) {
-        dialogs_.message("Bitte erst den Bearbeitungsmodus beenden.", Icon::Information, "Achtung");
+    if (state().editMode()) {
+        dialogs_.message("Bitte erst den Bearbeitungsmodus beenden.", Icon::Information,
+                         kWarningTitle);
         return;
     }
-    solutionShown = true;
-    hideInfoPanels();
-    visible.lblWege = true;
-    txtWege = analysis.solutionText;
-    addStatistic(3, 1);
-    workStarted = true;
+    game_.showSolutions();
 }
 
 void Lampen::cmdInfofenster_Click(int index) {
     if (index == 0)
-        visible.lblWege = false;
+        game_.hideSolutions();
     else if (index == 1)
         cmdWege_Click();
 }
@@ -346,125 +109,111 @@ void Lampen::cmdInfofenster_Click(int index) {
 void Lampen::optLoesbar_Click(int index) {
     if (index != 0 && index != 1)
         return;
-    optLoesbar = {false, false};
-    optLoesbar[static_cast<std::size_t>(index)] = true;
-    if (workStarted) {
+    switch (game_.answerSolvable(index)) {
+    case AnswerResult::TooLate:
         dialogs_.message("Dieser Tip muß vor Beginn der Bearbeitung\r\n"
                          "dieser Aufgabe abgegeben werden!",
                          Icon::Critical, kCommentTitle);
-        optLoesbar = {false, false};
-        return;
-    }
-    if (analysis.targetSolvable == (index == 1)) {
-        addStatistic(4, 1);
+        break;
+    case AnswerResult::Right:
         dialogs_.message("Das ist richtig!", Icon::Exclamation, kCommentTitle);
-    } else {
-        addStatistic(4, -1);
+        break;
+    case AnswerResult::Wrong:
         dialogs_.message("Das ist falsch!\r\nSie erhalten einen Minuspunkt.", Icon::Critical,
                          kCommentTitle);
+        break;
     }
-    workStarted = true;
+}
+
+double Lampen::askPatternCount(const char* question) {
+    return numValue(dialogs_.input(std::string("Wieviele Leuchtmuster (ohne >alles aus<)\r\n") +
+                                       question + "\r\n(Bitte Anzahl eingeben)",
+                                   kExtraQuestionTitle));
 }
 
 void Lampen::Option1_Click(int index) {
     if (index != 0 && index != 1)
         return;
-    Option1 = {false, false};
-    Option1[static_cast<std::size_t>(index)] = true;
-    if (generalAssessed) {
+    if (!game_.chooseAllPatterns(index)) {
         dialogs_.message("Diese Schaltung wurde schon bewertet.", Icon::Critical, kCommentTitle);
         return;
     }
-    const bool all = analysis.allPatternsProducible;
-    const bool saysAll = index == 0;
-    auto reply = [&](const char* question) {
-        return numValue(dialogs_.input(std::string("Wieviele Leuchtmuster (ohne >alles aus<)\r\n") +
-                                           question + "\r\n(Bitte Anzahl eingeben)",
-                                       kExtraQuestionTitle));
-    };
-    auto tell = [&](const std::string& text) {
+    const Analysis& a = state().analysis;
+    auto tell = [&](const std::string& text, int points) {
         dialogs_.message(text, Icon::Exclamation, kCommentTitle);
+        game_.scoreAnalysis(points);
     };
-    if (all == saysAll) {
-        tell("Gut, die Antwort ist richtig!\r\nSie erhalten einen Analysepunkt.");
-        addStatistic(5, 1);
-        if (reply("gibt es überhaupt insgesamt?") == analysis.patternCount) {
+    if (a.allPatternsProducible == (index == 0)) {
+        tell("Gut, die Antwort ist richtig!\r\nSie erhalten einen Analysepunkt.", 1);
+        if (askPatternCount("gibt es überhaupt insgesamt?") == a.patternCount)
             tell("Sehr gut, auch diese Antwort ist richtig!\r\n"
-                 "Sie erhalten einen weiteren Analysepunkte!");
-            addStatistic(5, 1);
-        } else {
-            tell("Das ist leider falsch.\r\n" + numText(analysis.patternCount) +
-                 " Leuchtmuster gibt es insgesamt.\r\nSie erhalten einen Minuspunkt");
-            addStatistic(5, -1);
-        }
-        if (!all) {
-            if (reply("sind denn insgesamt herstellbar?") == analysis.producibleCount) {
-                tell("Sehr gut, auch diese Antwort ist richtig!\r\nSie erhalten 2 Analysepunkte!");
-                addStatistic(5, 2);
-            } else {
-                tell("Das ist leider falsch.\r\n" + numText(analysis.producibleCount) +
-                     " Leuchtmuster sind schaltbar.\r\nSie erhalten einen Minuspunkt!");
-                addStatistic(5, -1);
-            }
+                 "Sie erhalten einen weiteren Analysepunkte!",
+                 1);
+        else
+            tell("Das ist leider falsch.\r\n" + numText(a.patternCount) +
+                     " Leuchtmuster gibt es insgesamt.\r\nSie erhalten einen Minuspunkt",
+                 -1);
+        if (!a.allPatternsProducible) {
+            if (askPatternCount("sind denn insgesamt herstellbar?") == a.producibleCount)
+                tell("Sehr gut, auch diese Antwort ist richtig!\r\nSie erhalten 2 Analysepunkte!",
+                     2);
+            else
+                tell("Das ist leider falsch.\r\n" + numText(a.producibleCount) +
+                         " Leuchtmuster sind schaltbar.\r\nSie erhalten einen Minuspunkt!",
+                     -1);
         }
     } else {
         dialogs_.message("Diese Antwort ist leider falsch!\r\nSie erhalten einen Minuspunkt.",
                          Icon::Critical, kCommentTitle);
-        addStatistic(5, -1);
-        if (reply("gibt es denn überhaupt insgesamt?") == analysis.patternCount) {
+        game_.scoreAnalysis(-1);
+        if (askPatternCount("gibt es denn überhaupt insgesamt?") == a.patternCount)
             tell("Sehr gut, diese Antwort ist allerdings richtig!\r\n"
-                 "Sie erhalten einen positiven Analysepunkte!");
-            addStatistic(5, 1);
-        } else {
-            tell("Das ist leider auch falsch.\r\n" + numText(analysis.patternCount) +
-                 " Leuchtmuster gibt es insgesamt.\r\nSie erhalten einen weiteren Minuspunkt!");
-            addStatistic(5, -1);
-        }
+                 "Sie erhalten einen positiven Analysepunkte!",
+                 1);
+        else
+            tell("Das ist leider auch falsch.\r\n" + numText(a.patternCount) +
+                     " Leuchtmuster gibt es insgesamt.\r\nSie erhalten einen weiteren "
+                     "Minuspunkt!",
+                 -1);
     }
-    generalAssessed = true;
+    game_.finishAssessment();
 }
 
-// ---- counters and bar ------------------------------------------------------------------------
+// ---- editor ------------------------------------------------------------------------------------
 
-void Lampen::addStatistic(int i, double d) {
-    if (i < 0 || i >= static_cast<int>(txtStatistik.size()))
-        return;
-    std::string& counter = txtStatistik[static_cast<std::size_t>(i)];
-    counter = changeCounter(counter, d);
+void Lampen::cmdHinzufuegen_Click() {
+    // A refused insert was explained to the user; the mode then stays as it was.
+    if (insertCircuit(0))
+        game_.enterEditMode();
 }
 
-void Lampen::drawMatchBar() {
-    picProzent.cls();
-    const double f = static_cast<double>(matchCount) / (maxIndex + 1);
-    picProzent.filledBox(0, 1 - f, 1, 1, colour::darkBlue);
+void Lampen::cmdAddSchaltung_Click(int index) {
+    if (index == 0 || index == 1)
+        insertCircuit(index);
 }
 
-void Lampen::cmdclear_Click() {
-    txtStatistik.fill("0");
+bool Lampen::insertCircuit(int where) {
+    switch (game_.insertCircuit(where)) {
+    case InsertResult::Inserted:
+        return true;
+    case InsertResult::GroupFull:
+        dialogs_.message("Die Schaltgruppe ist voll: mehr als 200 Schaltungen sind nicht möglich.",
+                         Icon::Exclamation, kWarningTitle);
+        return false;
+    case InsertResult::OutsideSlots:
+        dialogs_.message("Hier kann keine Schaltung eingefügt werden: sie läge außerhalb der 200 "
+                         "Plätze der Schaltgruppe.",
+                         Icon::Exclamation, kWarningTitle);
+        return false;
+    }
+    return false;
 }
 
-// ---- panels of the right-hand area -------------------------------------------------------------
-
-void Lampen::hideInfoPanels() {
-    visible.lblAendern = false;
-    visible.lblWege = false;
-    visible.lblErklaerung = {false, false};
-    visible.picMatrix = false;
-}
-
-void Lampen::cmdHilfe_Click() {
-    hideInfoPanels();
-    visible.lblErklaerung[0] = true;
-}
-
-void Lampen::cmdMath_Click() {
-    hideInfoPanels();
-    visible.lblErklaerung[1] = true;
-}
+// ---- panels ------------------------------------------------------------------------------------
 
 void Lampen::cmdAusKB_Click(int index) {
     if (index == 0 || index == 1)
-        visible.lblErklaerung[static_cast<std::size_t>(index)] = false;
+        game_.hideHelp(index);
 }
 
 void Lampen::cmdCopy_Click() {

@@ -108,9 +108,6 @@ struct RoomRow {
     double leftOrigin = 10;
 };
 
-constexpr double kRoomX = 2.0 / 625;
-constexpr double kRoomY = 2.0 / 613;
-
 constexpr std::array kRoomRows{
     RoomRow{"txtNr", 0, 0, 252, 372, 10, 9.9},
     RoomRow{"txtAktuell", 480, 0, 372, 252, 12},
@@ -126,6 +123,7 @@ constexpr std::array kRoomRows{
 constexpr double kLampSize = 612;
 constexpr double kRoomButtonSize = 372;
 constexpr double kRoomButtonFont = 8;
+constexpr double kSelectedButtonFont = 10;
 
 constexpr double kMatrixButtonFont = 8;
 
@@ -258,6 +256,24 @@ double screenFactor(double screenTwips, double designTwips) {
     return screenTwips / designTwips;
 }
 
+// The places and sizes the presentation uses, taken from the rows above so each stands once.
+void typedPlaces(Layout& layout) {
+    layout.lampWidth = kLampSize * kRoomX;
+    layout.lampHeight = kLampSize * kRoomY;
+    layout.buttonWidth = kRoomButtonSize * kRoomX;
+    layout.buttonHeight = kRoomButtonSize * kRoomY;
+    layout.buttonFont = kRoomButtonFont * layout.layoutScale;
+    layout.selectedButtonFont = kSelectedButtonFont * layout.layoutScale;
+    const Placement* matrix = layout.find("picMatrix");
+    const Placement* editor = layout.find("lblÄndern");
+    const Placement* solutions = layout.find("lblWege");
+    layout.matrixDesignTop = *matrix->top;
+    layout.matrixHeight = *matrix->height;
+    layout.matrixFont = *matrix->fontSize;
+    layout.matrixUnderEditor = *editor->top + *editor->height;
+    layout.matrixUnderSolutions = *solutions->top;
+}
+
 } // namespace
 
 const Placement* Layout::find(std::string_view name) const {
@@ -283,6 +299,7 @@ Layout layoutWindow(double screenWidthTwips, double screenHeightTwips) {
     scaler.addAll(kWegeRows, "lblWege");
     matrixRows(layout);
     roomRows(layout);
+    typedPlaces(layout);
     return layout;
 }
 

@@ -3,6 +3,8 @@
 // 12288 x 9216 twips and scaled to the real screen, widths with the screen's width, heights with
 // its height, fonts with the smaller of the two factors.
 
+#include "Canvas.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,10 +35,29 @@ struct Placement {
     std::optional<LineEnds> line;   // line controls only
 };
 
+// The user scales of the three drawing areas.
+inline constexpr CanvasScale kRoomScale{-10, -10, 10, 10};
+inline constexpr CanvasScale kMatrixScale{-15, -15, 120, 140};
+inline constexpr CanvasScale kBarScale{0, 0, 1, 1};
+
+// Room units per design twip: the design's room of 6250 x 6130 twips spans the scale -10..10.
+inline constexpr double kRoomX = 2.0 / 625;
+inline constexpr double kRoomY = 2.0 / 613;
+
 struct Layout {
     double xScale = 1, yScale = 1;
     double layoutScale = 1; // the smaller of the two: every font size is design points times this
     std::vector<Placement> placements;
+
+    // What the presentation needs of the layout, computed by the same pass.
+    double lampWidth = 0, lampHeight = 0;     // a lamp in room units
+    double buttonWidth = 0, buttonHeight = 0; // a switch or lamp button in room units
+    double buttonFont = 8;                    // points of the room's and the matrix's buttons
+    double selectedButtonFont = 10;           // the selected switch in edit mode
+    // The matrix view's top in twips: its design place, under the editor frame, under the
+    // solution panel's title; and its height and font, which give the line height in its units.
+    double matrixDesignTop = 0, matrixUnderEditor = 0, matrixUnderSolutions = 0;
+    double matrixHeight = 0, matrixFont = 12;
 
     // The placement of a control by objectName, or nullptr.
     const Placement* find(std::string_view name) const;

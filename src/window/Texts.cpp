@@ -1,5 +1,7 @@
 #include "Texts.h"
 
+#include "CrLfLines.h"
+
 #include <array>
 
 namespace lampen::texts {
@@ -139,27 +141,14 @@ std::span<const std::string_view> editorInstructionLines() {
     return kEditorInstructions;
 }
 
-std::string joinLines(std::span<const std::string_view> lines) {
-    std::size_t size = 0;
-    for (const auto line : lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const auto line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
 std::string operatingHelp() {
-    return joinLines(kOperatingHelp);
+    return crlfLines(kOperatingHelp);
 }
 std::string mathematics() {
-    return joinLines(kMathematics);
+    return crlfLines(kMathematics);
 }
 std::string editorInstructions() {
-    return joinLines(kEditorInstructions);
+    return crlfLines(kEditorInstructions);
 }
 
 std::string credit() {

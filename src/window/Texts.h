@@ -16,9 +16,6 @@ std::span<const std::string_view> mathematicsLines();
 // The editor's instructions in Text1, 16 lines.
 std::span<const std::string_view> editorInstructionLines();
 
-// Each line followed by CR LF.
-std::string joinLines(std::span<const std::string_view> lines);
-
 std::string operatingHelp();
 std::string mathematics();
 std::string editorInstructions();

@@ -61,7 +61,7 @@ TEST(Schaltcode, LenientReadingOfShortAndOddCodes) {
         Verbindungsmatrix m = filledWith(1);
         const int k = load(c.code, m);
         EXPECT_EQ(writeCode(k, m), c.written) << '"' << c.code << '"';
-        EXPECT_EQ(m(k + 1, 0), 1) << "outside the circuit: untouched";
+        EXPECT_TRUE(k == kMaxIndex || m(k + 1, 0) == 1) << "outside the circuit: untouched";
     }
     Verbindungsmatrix m;
     load("3*0123*4567*8912*3456*", m); // only a cell holding exactly 1 is a wire

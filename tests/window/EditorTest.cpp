@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <sstream>
 
+namespace lampen::testing {
 namespace {
-using namespace lampen;
 
-using Editor = lampen::testing::Started;
+using Editor = Started;
 
 // Count and current number, the command (0, 1: insert before, after; 2, 3: remove by button, menu),
 // then count, current number and slots 1.. as built-in circuits (0: new); 200 is a full group.
@@ -19,22 +19,21 @@ class Edit : public Editor, public ::testing::WithParamInterface<GroupEdit> {};
 
 TEST_P(Edit, MovesTheLaterCircuitsOrRefusesWhenTheGroupIsFull) {
     const auto& [count, current, command, countAfter, nr, slotsAfter] = GetParam();
-    w.txtAnzahl = count;
-    goTo(current);
+    w.txtAnzahl_Change(count);
+    w.txtAktuell_Change(current);
     command < 2   ? w.cmdAddSchaltung_Click(command)
     : command < 3 ? w.cmdLoeSchaltung_Click()
                   : w.cmdLoeschen_Click();
     std::istringstream after(slotsAfter);
     int j = 0;
     for (std::size_t n; after >> n;)
-        EXPECT_EQ(w.schaltgruppe.slot(++j), n ? builtInCodes().at(n - 1) : text::newCircuit) << j;
-    const lampen::testing::Box full{
-        "Die Schaltgruppe ist voll: mehr als 200 Schaltungen sind nicht möglich.",
-        Icon::Exclamation, "Achtung"};
-    EXPECT_EQ(std::tuple(w.txtAnzahl, w.txtAktuell(), h.dialogs.boxes),
+        EXPECT_EQ(s().group.slot(++j), n ? builtInCodes().at(n - 1) : kNewCircuitCode) << j;
+    const Box full{"Die Schaltgruppe ist voll: mehr als 200 Schaltungen sind nicht möglich.",
+                   Icon::Exclamation, "Achtung"};
+    const View v = w.view();
+    EXPECT_EQ(std::tuple(v.txtAnzahl, v.txtAktuell, h.dialogs.boxes),
               std::tuple(countAfter, nr, std::vector(countAfter == " 200" ? 1 : 0, full)));
-    EXPECT_EQ(std::tuple(w.cmdAddSchaltungCaption[0], w.cmdAddSchaltungCaption[1],
-                         w.cmdLoeSchaltungCaption),
+    EXPECT_EQ(std::tuple(v.cmdAddSchaltung[0], v.cmdAddSchaltung[1], v.cmdLoeSchaltung),
               std::tuple("Nummer " + nr, "Nummer " + numText(std::stoi(nr) + 1),
                          "Schaltung " + nr + "  entfernen"));
 }
@@ -51,50 +50,54 @@ INSTANTIATE_TEST_SUITE_P(
         GroupEdit{" 200", "200", 1, " 200", "200", "1 2 3"}));
 
 TEST_F(Editor, LampClicksWireTheSelectedSwitchAndLampCommandsKeepOneToTenLamps) {
-    loadCode("2*150*011*001*");
+    openCodes({"2*150*011*001*"}); // slots 2.. keep the built-in circuits
     w.cmdAendern_Click();
     w.cmdLampe_Click(1); // S0 until a switch is selected; a 5 from a file becomes a wire
-    EXPECT_EQ(w.schaltgruppe.slot(1), "2*110*011*001*");
+    EXPECT_EQ(s().group.slot(1), "2*110*011*001*");
     press({1});
     w.cmdLampe_Click(0);
     const DrawOp wire{DrawOp::Kind::Text, 10, 20, 10, 20, qbColour(1), 1, " 1"}; // S1, L0
     EXPECT_EQ(
-        std::tuple(w.schaltgruppe.slot(1), litLamps(), std::ranges::count(w.picMatrix.ops(), wire)),
+        std::tuple(s().group.slot(1), s().lit, std::ranges::count(w.view().picMatrix.ops(), wire)),
         std::tuple("2*110*111*001*", 0b111u, 1));
     w.cmdLampe_Click(0);
     w.cmdAddLampe_Click();
-    EXPECT_EQ(w.schaltgruppe.slot(1), "3*1100*0110*0010*0000*");
+    EXPECT_EQ(s().group.slot(1), "3*1100*0110*0010*0000*");
     w.cmdLoeLampe_Click();
-    EXPECT_EQ(w.schaltgruppe.slot(1), "2*110*011*001*");
-    goTo(" 4");
-    w.cmdAddLampe_Click(); // ten lamps are the most
-    EXPECT_EQ(std::tuple(w.maxIndex, w.schaltgruppe.slot(4)), std::tuple(9, builtInCodes()[3]));
-    goTo("1"); // straight back, as opening a file does: the new lamp takes circuit 4's leftovers
+    EXPECT_EQ(s().group.slot(1), "2*110*011*001*");
+    w.txtAktuell_Change(" 5");
+    w.cmdVoriges_Click(); // circuit 4: ten lamps are the most
     w.cmdAddLampe_Click();
-    EXPECT_EQ(w.schaltgruppe.slot(1), "3*1100*0110*0011*0001*");
+    EXPECT_EQ(std::tuple(s().maxIndex, s().group.slot(4)), std::tuple(9, builtInCodes()[3]));
+    w.txtAktuell_Change(" 2");
+    w.cmdVoriges_Click(); // straight back: the new lamp takes circuit 4's leftovers
+    w.cmdAddLampe_Click();
+    EXPECT_EQ(s().group.slot(1), "3*1100*0110*0011*0001*");
     for (int i = 0; i < 4; ++i) // down to one lamp, which stays
         w.cmdLoeLampe_Click();
-    EXPECT_EQ(std::tuple(w.schaltgruppe.slot(1), w.maxIndex, h.dialogs.boxes.size()),
+    EXPECT_EQ(std::tuple(s().group.slot(1), s().maxIndex, h.dialogs.boxes.size()),
               std::tuple("0*1*", 0, 0u));
 }
 
 TEST_F(Editor, FertigResetsTheEditorAndStartsAFullTarget) {
     w.Form_Load(kDesignWidth * 1.5, kDesignHeight * 1.25); // fonts follow the height: 1.25
-    goTo(" 3");
+    w.txtAktuell_Change(" 4");
+    w.cmdVoriges_Click(); // circuit 3, five lamps
     w.cmdAendern_Click();
     press({1, 2}); // S2 selected, in the larger font, with its lamps lit
-    ASSERT_TRUE(w.cmdSchalter[2].fontSize == 12.5 && litLamps() != 0);
-    h.random.values = {0.0, 0.2, 0.4, 0.6, 0.8}; // a drawn target would be one lamp only
-    h.random.next_ = 0;
+    ASSERT_TRUE(w.view().cmdSchalter[2].fontSize == 12.5 && s().lit != 0);
+    h.random.drawing(0b1, 5); // a drawn target would be lamp 0 alone
     w.cmdSpielen_Click();
-    EXPECT_EQ(std::tuple(w.editMode(), w.visible.picMatrix, w.visible.txtSchalter, litLamps(),
-                         targetLamps(), w.txtAusgabe(), w.txtKlicks),
-              std::tuple(false, false, false, 0u, 0b11111u, text::task, "0"));
+    const View v = w.view();
+    EXPECT_EQ(
+        std::tuple(s().editMode(), v.panels.matrix, s().lit, s().target, v.txtAusgabe, v.txtKlicks),
+        std::tuple(false, false, 0u, 0b11111u, texts::task, "0"));
     for (std::size_t l = 0; l < kLampCount; ++l) // 8 points x 1.25
-        EXPECT_EQ(std::tuple(w.shpLampe[l].fill, w.cmdSchalter[l].fontSize, w.cmdLampe[l].visible,
-                             w.cmdMLampe[l].visible),
-                  std::tuple(w.lampColour[1], 10.0, false, false))
+        EXPECT_EQ(std::tuple(v.shpLampe[l].fill, v.cmdSchalter[l].fontSize, v.cmdLampe[l].visible,
+                             v.cmdMLampe[l].visible),
+                  std::tuple(colour::darkBlue, 10.0, false, false))
             << l;
 }
 
 } // namespace
+} // namespace lampen::testing

@@ -2,7 +2,10 @@
 // Scripted stand-ins for boxes, file dialogs, random numbers and font metrics.
 
 #include "Dialogs.h"
+#include "Random.h"
+#include "TextMetrics.h"
 
+#include <bit>
 #include <deque>
 #include <ostream>
 #include <string>
@@ -48,11 +51,19 @@ struct FakeRandom : Random { // the values in turn, then from the first again; e
 
     void seedFromClock() override { ++seeds; }
     double next() override { return values.at(values.empty() ? 0 : next_++ % values.size()); }
+    // The values that draw exactly these lamps as the next target of a circuit of n lamps.
+    void drawing(unsigned lamps, int n) {
+        values = {(std::popcount(lamps) - 0.5) / n};
+        for (int l = 0; l < n; ++l)
+            if ((lamps >> l) & 1u)
+                values.push_back((l + 0.5) / n);
+        next_ = 0;
+    }
 };
 
 struct FakeMetrics : TextMetrics {
-    double lineHeight = 11; // the matrix font's line at the reference layout
-    double matrixLineHeight() const override { return lineHeight; }
+    double lineTwips = 11 * 3832.0 / 155; // 11 units of the matrix view, reference screen
+    double lineHeightTwips(double) const override { return lineTwips; }
 };
 
 struct Harness {

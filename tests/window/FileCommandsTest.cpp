@@ -10,27 +10,18 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+namespace lampen::testing {
 namespace {
-using namespace lampen;
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
-using Boxes = std::vector<lampen::testing::Box>;
+using Boxes = std::vector<Box>;
 
 const std::string kBuiltIn = "Voreinstellung.lmp",
                   kExample = "2*110*011*001*\r\n2*110*011*101*\r\n";
 
-class Files : public lampen::testing::Started {
+class Files : public Started {
 protected:
-    const fs::path dir =
-        fs::temp_directory_path() / ("lampen-window-" + std::to_string(::getpid()));
-    Files() { fs::create_directory(dir); }
-    ~Files() override { fs::remove_all(dir); }
-
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-    }
     std::string read(const std::string& name) const {
         return (std::ostringstream() << std::ifstream(dir / name, std::ios::binary).rdbuf()).str();
     }
@@ -41,13 +32,19 @@ protected:
     Lines slots(std::size_t n) const {
         Lines out;
         for (std::size_t i = 1; i <= n; ++i)
-            out.push_back(w.schaltgruppe.slot(int(i)));
+            out.push_back(s().group.slot(int(i)));
         return out;
     }
     // Everything of the window that a file command may change.
-    auto state() const {
-        return std::tuple(slots(kMaxCircuits), w.cboDatei.entries(), w.cboDatei.text(), w.txtAnzahl,
-                          w.txtAktuell(), w.maxIndex, w.txtKlicks);
+    auto shown() const {
+        const View v = w.view();
+        return std::tuple(slots(kMaxCircuits), s().files.entries(), s().files.text(), v.txtAnzahl,
+                          v.txtAktuell, s().maxIndex, v.txtKlicks);
+    }
+    void unwireCircuit() { // the current circuit, in the group in memory
+        w.cmdAendern_Click();
+        w.cmdLampenaus_Click();
+        w.cmdSpielen_Click();
     }
 };
 
@@ -56,35 +53,35 @@ TEST_F(Files, SavedGroupOpensAgainAndTheListKeepsWhatIsShown) {
     const std::string g = path("äöü/Übungen-ß.lmp"), b = path("b.lmp");
     h.dialogs.saveNames.push_back(path("äöü/Übungen-ß"));
     w.cmdSpeichern_Click();
-    EXPECT_EQ(std::tuple(read(g).substr(0, 16), w.cboDatei.entries(), w.cboDatei.text()),
+    EXPECT_EQ(std::tuple(read(g).substr(0, 16), s().files.entries(), s().files.text()),
               std::tuple("2*110*011*001*\r\n", Lines{g, kBuiltIn}, g));
-    for (int i = 1; i <= kBuiltInCount; ++i) // spoil the group in memory, then read it back
-        w.schaltgruppe.setSlot(i, "0*0*");
-    w.txtAnzahl = " 3";
-    goTo(" 7");
+    unwireCircuit(); // spoil the group in memory, then read it back
+    w.txtAnzahl_Change(" 3");
+    w.txtAktuell_Change(" 7");
     open(g);
+    const View v = w.view();
     EXPECT_EQ(
         std::tuple(slots(kBuiltInCount) == Lines(builtInCodes().begin(), builtInCodes().end()),
-                   w.txtAnzahl, w.txtAktuell(), w.cmdAddSchaltungCaption[1],
-                   w.cmdLoeSchaltungCaption),
+                   v.txtAnzahl, v.txtAktuell, v.cmdAddSchaltung[1], v.cmdLoeSchaltung),
         std::tuple(true, " 19", " 1", "Nummer  2", "Schaltung  1  entfernen"));
-    const auto before = state(); // other endings are ignored
+    const auto before = shown(); // other endings are ignored
     write("g.txt", kExample);
     open(path("g.txt"));
-    EXPECT_EQ(state(), before);
+    EXPECT_EQ(shown(), before);
 
     write("b.lmp", kExample);
     open(b);
-    w.cboDatei.setText(g); // picking an entry loads nothing by itself
+    w.cboDatei_Change(g); // picking an entry loads nothing by itself
     open(b);
-    EXPECT_EQ(std::tuple(w.cboDatei.entries(), w.cboDatei.text(), w.txtAnzahl),
+    EXPECT_EQ(std::tuple(s().files.entries(), s().files.text(), w.view().txtAnzahl),
               std::tuple(Lines{b, g, kBuiltIn}, g, " 2"));
-    goTo(" 4");
+    w.cmdNaechstes_Click();
     press({0});
     w.cmdNeu_Click(); // reloads the entry shown
+    const View after = w.view();
     EXPECT_EQ(
-        std::tuple(w.fileName, w.txtAnzahl, w.txtAktuell(), w.maxIndex, w.txtKlicks,
-                   w.cboDatei.entries(), h.dialogs.boxes.size(), w.cmdLoeSchaltungCaption),
+        std::tuple(s().fileName, after.txtAnzahl, after.txtAktuell, s().maxIndex, after.txtKlicks,
+                   s().files.entries(), h.dialogs.boxes.size(), after.cmdLoeSchaltung),
         std::tuple(g, " 19", "1", 2, "0", Lines{b, g, kBuiltIn}, 0u, "Schaltung 1  entfernen"));
 }
 
@@ -107,8 +104,9 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
         write("g.lmp", bytes);
         open(path("g.lmp"));
         EXPECT_TRUE(slots(first.size()) == first) << count; // not printed: ten megabytes
-        EXPECT_EQ(std::tuple(w.txtAnzahl, w.txtAktuell(), w.cboDatei.entries().front(), w.txtKlicks,
-                             w.maxIndex, litLamps(), h.dialogs.boxes.size()),
+        const View v = w.view();
+        EXPECT_EQ(std::tuple(v.txtAnzahl, v.txtAktuell, s().files.entries().front(), v.txtKlicks,
+                             s().maxIndex, s().lit, h.dialogs.boxes.size()),
                   std::tuple(count, " 1", path("g.lmp"), "0", readMaxIndex(first[0]), 0u, 0u));
     }
 
@@ -117,7 +115,7 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
     fs::permissions(dir / "secret.lmp", fs::perms::none);
     fs::create_directory(dir / "folder.lmp");
     press({0});
-    const auto before = state();
+    const auto before = shown();
     const Boxes failed{{"Ungültiger Dateiname!", Icon::Critical, "Fehler"}};
     const char* unreadable = ::geteuid() != 0 ? "secret.lmp" : "missing.lmp"; // root reads all
     for (const std::string name : {"over.lmp", "folder.lmp", "missing.lmp", unreadable, "g.lmp"}) {
@@ -129,7 +127,7 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
         (name == "g.lmp" ? h.dialogs.saveNames : h.dialogs.openNames).push_back(path(name));
         name == "g.lmp" ? w.cmdSpeichern_Click() : w.cmdLaden_Click();
         ::setrlimit(RLIMIT_FSIZE, &old);
-        EXPECT_EQ(std::tuple(h.dialogs.boxes, state() == before), std::tuple(failed, true)) << name;
+        EXPECT_EQ(std::tuple(h.dialogs.boxes, shown() == before), std::tuple(failed, true)) << name;
         h.dialogs.boxes.clear();
     }
     EXPECT_EQ(read("g.lmp"), lines.substr(10)); // the old file byte for byte, nothing left over
@@ -139,26 +137,27 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
 TEST_F(Files, RemoveAtStartUpLowerCaseBuiltInNameAndCancelledDialogs) {
     const fs::path home = fs::current_path();
     fs::current_path(dir);
-    w.schaltgruppe.setSlot(1, "0*0*");
-    w.txtAnzahl = " 5";
+    unwireCircuit();
+    w.txtAnzahl_Change(" 5");
     w.cmdEntfernen_Click(); // the built-in group cannot go, and is loaded again
-    EXPECT_EQ(std::tuple(w.cboDatei.entries(), w.txtAnzahl, w.schaltgruppe.slot(1), w.maxIndex),
+    EXPECT_EQ(std::tuple(s().files.entries(), w.view().txtAnzahl, s().group.slot(1), s().maxIndex),
               std::tuple(Lines{kBuiltIn}, "19", builtInCodes()[0], 2));
-    w.cboDatei.setText("voreinstellung.lmp"); // names a file, missing at first
+    w.cboDatei_Change("voreinstellung.lmp"); // names a file, missing at first
     w.cmdNeu_Click();
     write("voreinstellung.lmp", "1*11*01*\r\n");
-    w.cboDatei.setText("voreinstellung.lmp");
+    w.cboDatei_Change("voreinstellung.lmp");
     w.cmdNeu_Click();
     EXPECT_EQ(h.dialogs.boxes,
               (Boxes{{"Voreinstellung.lmp kann nicht gelöscht werden.", Icon::None, ""},
                      {"Ungültiger Dateiname!", Icon::None, ""}}));
-    EXPECT_EQ(std::tuple(w.txtAnzahl, w.schaltgruppe.slot(1)), std::tuple(" 1", "1*11*01*"));
-    const auto before = std::tuple(state(), w.fileName, h.dialogs.boxes);
+    EXPECT_EQ(std::tuple(w.view().txtAnzahl, s().group.slot(1)), std::tuple(" 1", "1*11*01*"));
+    const auto before = std::tuple(shown(), s().fileName, h.dialogs.boxes);
     w.cmdLaden_Click(); // the fakes answer "" when nothing is queued
     w.cmdSpeichern_Click();
     fs::current_path(home);
-    EXPECT_EQ(std::tuple(state(), w.fileName, h.dialogs.boxes), before);
+    EXPECT_EQ(std::tuple(shown(), s().fileName, h.dialogs.boxes), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1); // no ".lmp" made
 }
 
 } // namespace
+} // namespace lampen::testing

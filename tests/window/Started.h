@@ -1,12 +1,16 @@
 #pragma once
-// A window after start-up, with scripted boxes and random numbers.
+// A window after start-up, with scripted boxes and random numbers, and groups opened from files
+// in a temporary folder of its own.
 
 #include "Fakes.h"
 #include "Lampen.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <random>
 
 namespace lampen::testing {
 
@@ -22,30 +26,37 @@ class Started : public ::testing::Test {
 protected:
     Harness h;
     Lampen w{h.dialogs, h.random, h.metrics};
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("lampen-test-" + std::to_string(std::random_device{}()));
 
+    Started() { std::filesystem::create_directory(dir); }
+    ~Started() override { std::filesystem::remove_all(dir); }
     void SetUp() override { w.Form_Load(); }
-    void goTo(const std::string& n) { // circuit n of the group, as navigation loads it
-        w.setTxtAktuell(n);
-        w.loadCircuit();
-        w.refreshView();
+
+    const GameState& s() const { return w.state(); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
     }
-    void loadCode(const std::string& code) { // the code in slot 1, loaded
-        w.schaltgruppe.setSlot(1, code);
-        goTo("1");
+    // The codes as a group file, opened: circuit 1 of them is current.
+    void openCodes(const std::vector<std::string>& codes) {
+        std::string bytes;
+        for (const auto& c : codes)
+            bytes += c + "\r\n";
+        write("codes.lmp", bytes);
+        w.openGroupFile(path("codes.lmp"));
     }
     void press(std::initializer_list<int> switches) {
-        for (int s : switches)
-            w.cmdSchalter_Click(s);
+        for (int sw : switches)
+            w.cmdSchalter_Click(sw);
     }
-    void setTarget(unsigned lamps) { // exactly these lamps as the target, analysed as if drawn
-        for (std::size_t l = 0; l < kLampCount; ++l)
-            w.shpLampe[l].border = (lamps >> l) & 1u ? colour::yellow : colour::black;
-        w.analyseTarget();
+    // "neue Zielvorgabe" drawing exactly these lamps.
+    void newTarget(unsigned lamps) {
+        h.random.drawing(lamps, s().maxIndex + 1);
+        w.cmdAufgabe_Click();
     }
-    unsigned targetLamps() const { return maskOf(w.shpLampe, &LampShape::isTarget); }
-    unsigned litLamps() const { return maskOf(w.shpLampe, &LampShape::on); }
-    std::string counters() const { // the six counters, joined by "|"
-        const auto& c = w.txtStatistik;
+    std::string counters() const { // the six counters as shown, joined by "|"
+        const auto& c = w.view().txtStatistik;
         return c[0] + "|" + c[1] + "|" + c[2] + "|" + c[3] + "|" + c[4] + "|" + c[5];
     }
 };

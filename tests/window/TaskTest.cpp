@@ -29,7 +29,7 @@ void play(Lampen& w, const std::string& events) {
         : e[0] == 'N' ? w.cmdAufgabe_Click()
         : e[0] == 'W' ? w.cmdWege_Click()
         : e[0] == 'L' ? w.cmdStatus_Click()
-        : e[0] == 'E' ? void(w.visible.lblAendern = true)
+        : e[0] == 'E' ? w.cmdAendern_Click()
                       : throw std::invalid_argument(e);
     }
 }
@@ -69,7 +69,7 @@ TEST_F(Task, PlayedTasksShowTheirBoxesAndScore) {
         std::string code, events, klicks, counters;
         std::vector<Box> boxes;
         std::deque<std::string> replies{};
-        std::string text = text::task;
+        std::string text = texts::task;
     } cases[] = {
         {all, "S0 S2", " 2", " 1| 1|0|0|0|0", {}, {}, "Gelöst mit minimaler Schaltzahl!"},
         {all, "S0 S1 S1 S2", " 4", " 1|0| 1|0|0|0", {}, {}, longer},
@@ -103,17 +103,19 @@ TEST_F(Task, PlayedTasksShowTheirBoxesAndScore) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code + ": " + c.events);
-        w.visible.lblAendern = false;
-        loadCode(c.code);
+        if (s().editMode())
+            w.cmdSpielen_Click();
+        openCodes({c.code});
         w.cmdclear_Click();
         h.dialogs.boxes.clear();
         h.dialogs.replies = c.replies;
         play(w, c.events);
-        EXPECT_EQ(std::tuple(w.txtKlicks, counters(), w.txtAusgabe(), h.dialogs.boxes),
+        const View v = w.view();
+        EXPECT_EQ(std::tuple(v.txtKlicks, counters(), v.txtAusgabe, h.dialogs.boxes),
                   std::tuple(c.klicks, c.counters, c.text, c.boxes));
         const auto solved = std::tuple(colour::yellow, colour::yellow);
-        EXPECT_EQ(std::tuple(w.txtAusgabeBackColour, w.shpDonlampFill),
-                  c.text == text::task ? std::tuple(colour::white, colour::darkBlue) : solved);
+        EXPECT_EQ(std::tuple(v.txtAusgabeBack, v.shpDonlampFill),
+                  c.text == texts::task ? std::tuple(colour::white, colour::darkBlue) : solved);
     }
     std::set<std::string> asked;
     for (const Box& p : h.dialogs.prompts)
@@ -126,24 +128,27 @@ TEST_F(Task, PlayedTasksShowTheirBoxesAndScore) {
 }
 
 TEST_F(Task, AFullRoundWithRealRandomTargetsRunsQuickly) {
+    // Every event is followed by the view, as the window applies it after each.
     const auto start = std::chrono::steady_clock::now();
     ClockRandom real;
     Lampen r{h.dialogs, real, h.metrics};
     r.Form_Load();
-    const auto drawTargets = [&r](int count) { // each checked against the circuit
+    const GameState& rs = r.state();
+    const auto drawTargets = [&](int count) { // each checked against the circuit
         for (int i = 0; i < count; ++i) {
             r.cmdAufgabe_Click();
-            const unsigned mask = maskOf(r.shpLampe, &LampShape::isTarget);
-            ASSERT_NE(mask, 0u);
-            ASSERT_EQ(mask >> (r.maxIndex + 1), 0u) << "only lamps of the circuit";
-            ASSERT_EQ(std::popcount(mask), r.targetLampCount);
-            ASSERT_EQ(r.matchCount, r.maxIndex + 1 - r.targetLampCount);
+            ASSERT_FALSE(r.view().txtAusgabe.empty());
+            ASSERT_NE(rs.target, 0u);
+            ASSERT_EQ(rs.target & ~rs.circuitLamps(), 0u) << "only lamps of the circuit";
+            ASSERT_EQ(rs.matchCount, rs.maxIndex + 1 - std::popcount(rs.target));
         }
     };
-    r.setTxtAktuell(" 3");
+    r.txtAktuell_Change(" 3");
     r.cmdNaechstes_Click(); // ten lamps
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 1000; ++i) {
         r.cmdSchalter_Click(i % 10);
+        ASSERT_FALSE(r.view().txtKlicks.empty());
+    }
     drawTargets(100);
     const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - start;
     std::printf("full round (start-up, 1000 presses, 100 targets at k = 9): %.2f ms\n", ms.count());

@@ -1,0 +1,22 @@
+#pragma once
+// Lines as the program writes them everywhere, in group files and in its text boxes alike:
+// every line followed by CR LF, the last one included.
+
+#include <string>
+
+namespace lampen {
+
+template <class Lines> std::string crlfLines(const Lines& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines)
+        size += std::size(line) + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace lampen

@@ -1,0 +1,83 @@
+#pragma once
+// What the window shows, derived in one step from the state and the layout: every text, colour,
+// visibility, control place inside the drawing areas, and every display list. The Qt window
+// applies a View; nothing in it is ever read back into the state.
+
+#include "Canvas.h"
+#include "Colour.h"
+#include "FileList.h"
+#include "GameState.h"
+#include "Layout.h"
+
+#include <array>
+#include <string>
+
+namespace lampen {
+
+namespace texts {
+inline constexpr const char* task = "Schalten Sie die gelb markierten Lampen ein!";
+} // namespace texts
+
+// A control's place and visibility inside a drawing area, in the area's own units.
+struct Placed {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool visible = false;
+    friend bool operator==(const Placed&, const Placed&) = default;
+};
+
+struct LampView : Placed {
+    Rgb fill = colour::darkBlue;
+    Rgb border = colour::black; // yellow marks the target
+};
+
+struct SwitchView : Placed {
+    double fontSize = 8; // points
+};
+
+struct PanelView {
+    bool editor = false, solutions = false, matrix = false;
+    std::array<bool, 2> explanation{};
+    double matrixTop = 0; // twips
+};
+
+struct View {
+    // Texts.
+    std::string txtKlicks, txtAusgabe, txtAktuell, txtAnzahl, txtSchalter, txtWege;
+    std::array<std::string, 6> txtStatistik;
+    std::array<std::string, 2> cmdAddSchaltung;
+    std::string cmdLoeSchaltung;
+    Rgb txtAusgabeBack = colour::white;
+    Rgb shpDonlampFill = colour::darkBlue;
+
+    // The room.
+    std::array<LampView, kLampCount> shpLampe{};
+    std::array<Placed, kLampCount> cmdLampe{};
+    std::array<SwitchView, kLampCount> cmdSchalter{};
+
+    // The matrix view's buttons.
+    std::array<Placed, kLampCount> cmdMSchalter{}, cmdMLampe{};
+    Placed cmdMHaupt, cmdMvorige, cmdMnaechste;
+    double matrixButtonFont = 8;
+
+    Canvas picRaum{kRoomScale}, picProzent{kBarScale}, picMatrix{kMatrixScale};
+
+    PanelView panels;
+    std::array<bool, 2> optLoesbar{}, Option1{};
+    Sliders sliders;
+    FileList cboDatei;
+};
+
+// The number as its box shows it.
+std::string shownText(ShownNumber n);
+
+// The matrix view's text line in its own units, from the line's height in twips.
+double matrixLineUnits(const Layout& layout, double lineTwips);
+
+// The whole view. matrixLine is the height of one text line of the matrix view in its units.
+View present(const GameState& state, const Layout& layout, double matrixLine);
+
+// The parts, each from the state alone.
+void presentRoom(const GameState& state, const Layout& layout, View& view);
+void presentMatrix(const GameState& state, const Layout& layout, double matrixLine, View& view);
+
+} // namespace lampen
