@@ -8,27 +8,33 @@ namespace lampen {
 
 namespace {
 
+// Presses of every switch set: a table, since the search below looks at up to 1024 sets and
+// std::popcount is a library call without the processor's own instruction.
+constexpr std::array<std::uint8_t, 1u << (kMaxIndex + 1)> makePressCounts() {
+    std::array<std::uint8_t, 1u << (kMaxIndex + 1)> counts{};
+    for (std::size_t x = 1; x < counts.size(); ++x)
+        counts[x] = static_cast<std::uint8_t>(counts[x >> 1] + (x & 1u));
+    return counts;
+}
+constexpr auto kPressCounts = makePressCounts();
+
 // The solving set with the fewest presses among the particular solution plus every combination
 // of the kernel basis; the lowest number among equals, and never the empty set.
 std::uint16_t fewestPresses(unsigned particular,
                             const std::array<std::uint16_t, kMaxIndex + 1>& kernel, int nullity) {
-    unsigned best = 0;
-    int bestCount = kNoSolution;
-    const auto consider = [&](unsigned x) {
-        const int count = std::popcount(x);
-        if (x != 0 && (count < bestCount || (count == bestCount && x < best))) {
-            best = x;
-            bestCount = count;
-        }
+    // Presses above the set's number: the smallest key is the answer. The empty set gets a key
+    // above every other.
+    const auto key = [](unsigned x) {
+        return x == 0 ? ~0u : (unsigned{kPressCounts[x]} << (kMaxIndex + 1)) | x;
     };
     // Gray-code order: each combination is the previous one and a single basis vector.
     unsigned x = particular;
-    consider(x);
+    unsigned best = key(x);
     for (unsigned c = 1; c < (1u << nullity); ++c) {
         x ^= kernel[static_cast<std::size_t>(std::countr_zero(c))];
-        consider(x);
+        best = std::min(best, key(x));
     }
-    return static_cast<std::uint16_t>(best);
+    return best == ~0u ? 0 : static_cast<std::uint16_t>(best & ((1u << (kMaxIndex + 1)) - 1));
 }
 
 } // namespace
