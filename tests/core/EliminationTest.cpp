@@ -23,13 +23,12 @@ namespace {
 void expectSoundSteps(int k, const Verbindungsmatrix& m, unsigned target,
                       const EliminationSteps& e) {
     const int rows = k + 1, targetColumn = k + 1;
-    AugmentedRows a{};
     for (int l = 0; l <= k; ++l) {
         for (int s = 0; s <= k; ++s)
             ASSERT_EQ((e.start[l] >> s) & 1u, m(s, l) == 1 ? 1u : 0u) << "lamp " << l << " S" << s;
         ASSERT_EQ(e.start[l] >> targetColumn, (target >> l) & 1u) << "lamp " << l;
     }
-    a = e.start;
+    AugmentedRows a = e.start;
     for (const EliminationStep& step : e.stepList()) {
         const RowOperation op = step.operation;
         ASSERT_LT(op.row, rows);
