@@ -1,9 +1,11 @@
 // The analysis of a target: the plain exhaustive way (press every non-empty switch set on
 // scratch lamps, test every wire, build the list as it goes) against lampen::analyse, which
-// eliminates over GF(2) and lists only actual answers. After the run the ratio of the two is
+// eliminates over GF(2) and lists only actual answers; and the Rechenweg, every step of the
+// Gauss–Jordan elimination with its matrix, against lampen::analyse. After the run the ratios are
 // printed for every circuit.
 
 #include "Analysis.h"
+#include "Elimination.h"
 #include "NumText.h"
 #include "Schaltcode.h"
 #include "Schaltgruppe.h"
@@ -124,12 +126,32 @@ std::string pairsOfTen() {
     return code;
 }
 
+// Switch s lights lamps s..9: each column has to be cleared in every row below its pivot.
+std::string triangleOfTen() {
+    std::string code = "9*";
+    for (int s = 0; s <= 9; ++s) {
+        for (int l = 0; l <= 9; ++l)
+            code += l >= s ? '1' : '0';
+        code += '*';
+    }
+    return code;
+}
+
+// Ten identical switches, each lighting every lamp: nullity 9, 512 solutions to search.
+std::string sameTen() {
+    std::string code = "9*";
+    for (int s = 0; s <= 9; ++s)
+        code += "1111111111*";
+    return code;
+}
+
 std::vector<Circuit> circuits() {
     const auto& builtIn = lampen::builtInCodes();
     return {
-        fromCode("k2/circuit1", builtIn[0]),   fromCode("k2/circuit5", builtIn[4]),
-        fromCode("k8/circuit19", builtIn[18]), fromCode("k9/circuit4", builtIn[3]),
-        fromCode("k9/ring", ringOfTen()),      fromCode("k9/pairs", pairsOfTen()),
+        fromCode("k2/circuit1", builtIn[0]),      fromCode("k2/circuit5", builtIn[4]),
+        fromCode("k8/circuit19", builtIn[18]),    fromCode("k9/circuit4", builtIn[3]),
+        fromCode("k9/ring", ringOfTen()),         fromCode("k9/pairs", pairsOfTen()),
+        fromCode("k9/triangle", triangleOfTen()), fromCode("k9/same", sameTen()),
     };
 }
 
@@ -143,6 +165,8 @@ bool agree(const Circuit& c) {
                 r.allPatternsProducible == a.allPatternsProducible;
     for (unsigned p = 0; p <= 1024; ++p)
         same = same && r.reachable[p] == a.reachable(p);
+    const lampen::EliminationSteps e = lampen::eliminate(c.k, c.wiring, c.target);
+    same = same && e.rank == a.rank && e.solvable == a.targetSolvable && e.presses == a.minPresses;
     if (!same)
         std::fprintf(stderr, "%s: the two analyses disagree\n", c.name.c_str());
     return same;
@@ -165,8 +189,18 @@ void eliminated(benchmark::State& state, const Circuit& c) {
     }
 }
 
+void rechenweg(benchmark::State& state, const Circuit& c) {
+    for (auto _ : state) {
+        lampen::EliminationSteps e = lampen::eliminate(c.k, c.wiring, c.target);
+        benchmark::DoNotOptimize(e);
+        benchmark::ClobberMemory();
+    }
+    state.counters["steps"] = lampen::eliminate(c.k, c.wiring, c.target).stepCount;
+}
+
 const std::string kLiteral = "literal/";
 const std::string kAnalyse = "analyse/";
+const std::string kRechenweg = "rechenweg/";
 
 // The console table as usual, then literal time / analyse time for every circuit.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -189,20 +223,28 @@ public:
     void Finalize() override {
         ConsoleReporter::Finalize();
         std::printf("\nlampen::analyse against the exhaustive analysis (CPU time per call)\n");
-        std::printf("%-16s %14s %14s %10s\n", "circuit", "exhaustive us", "analyse us", "ratio");
-        for (const auto& [name, seconds] : cpuSeconds_) {
-            if (name.rfind(kLiteral, 0) != 0)
-                continue;
-            const std::string circuit = name.substr(kLiteral.size());
-            const auto fast = cpuSeconds_.find(kAnalyse + circuit);
-            if (fast == cpuSeconds_.end() || fast->second <= 0)
-                continue;
-            std::printf("%-16s %14.3f %14.3f %9.1fx\n", circuit.c_str(), seconds * 1e6,
-                        fast->second * 1e6, seconds / fast->second);
-        }
+        printRatios(kLiteral, "exhaustive us", kAnalyse, "analyse us");
+        std::printf("\nall Rechenweg steps against lampen::analyse (CPU time per call)\n");
+        printRatios(kRechenweg, "Rechenweg us", kAnalyse, "analyse us");
     }
 
 private:
+    // For every circuit: the time under the first prefix, under the second, first / second.
+    void printRatios(const std::string& first, const char* firstTitle, const std::string& second,
+                     const char* secondTitle) const {
+        std::printf("%-16s %14s %14s %10s\n", "circuit", firstTitle, secondTitle, "ratio");
+        for (const auto& [name, seconds] : cpuSeconds_) {
+            if (name.rfind(first, 0) != 0)
+                continue;
+            const std::string circuit = name.substr(first.size());
+            const auto other = cpuSeconds_.find(second + circuit);
+            if (other == cpuSeconds_.end() || other->second <= 0)
+                continue;
+            std::printf("%-16s %14.3f %14.3f %9.1fx\n", circuit.c_str(), seconds * 1e6,
+                        other->second * 1e6, seconds / other->second);
+        }
+    }
+
     std::map<std::string, double> cpuSeconds_;
 };
 
@@ -219,6 +261,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark((kLiteral + c.name).c_str(), literal, c)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark((kAnalyse + c.name).c_str(), eliminated, c)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((kRechenweg + c.name).c_str(), rechenweg, c)
             ->Unit(benchmark::kMicrosecond);
     }
     RatioReporter reporter;
