@@ -8,11 +8,18 @@ CMAKE_GEN  := -G Ninja
 deps:
 	scripts/install-deps
 
+# The programs alone: no tests, no benchmarks.
+RELEASE_CONFIG = cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+                     -DLAMPEN_TESTS=OFF -DLAMPEN_BENCH=OFF
+
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DLAMPEN_TESTS=OFF
+	$(RELEASE_CONFIG)
 	cmake --build $(BUILD)
 
-run: build
+# Builds only the program it starts.
+run: deps
+	$(RELEASE_CONFIG)
+	cmake --build $(BUILD) --target lampen
 	./$(BUILD)/lampen
 
 build-test: deps

@@ -1,8 +1,9 @@
-// The analysis of a target: the plain exhaustive way (press every non-empty switch set on
-// scratch lamps, test every wire, build the list as it goes) against lampen::analyse, which
-// eliminates over GF(2) and lists only actual answers; and the Rechenweg, every step of the
-// Gauss–Jordan elimination with its matrix, against lampen::analyse. After the run the ratios are
-// printed for every circuit.
+// The analysis of a target three ways: the literal exhaustive way (press every non-empty switch
+// set on scratch lamps, test every wire, build the list as it goes); a plain bitmask search over
+// all switch sets, the fair baseline (each set's pattern is one XOR from a smaller set's); and
+// lampen::analyse, which eliminates over GF(2) and lists only actual answers. Besides, the
+// Rechenweg: every step of the Gauss–Jordan elimination with its matrix. After the run the ratios
+// against lampen::analyse are printed for every circuit.
 
 #include "Analysis.h"
 #include "Elimination.h"
@@ -14,6 +15,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <bitset>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -83,6 +87,44 @@ void literalAnalysis(int k, const Verbindungsmatrix& wiring, const std::array<bo
         else
             ++r.producibleCount;
     }
+}
+
+// What the bitmask search leaves behind: the same answers as lampen::Analysis.
+struct BitmaskResult {
+    int minPresses = lampen::kNoSolution;
+    std::vector<std::uint16_t> solutions;
+    std::string solutionText;
+    std::bitset<1024> reachable;
+    int producibleCount = 0;
+    bool allPatternsProducible = false;
+};
+
+// Every switch set m in increasing order; its pattern is that of m without its lowest switch,
+// plus that switch's row.
+void bitmaskAnalysis(int k, const Verbindungsmatrix& wiring, unsigned target, BitmaskResult& r) {
+    const auto rows = lampen::wireRows(k, wiring);
+    const unsigned sets = 1u << (k + 1);
+    std::array<std::uint16_t, 1024> pattern; // written before it is read, from 0 upwards
+    pattern[0] = 0;
+    r.minPresses = lampen::kNoSolution;
+    r.solutions.clear();
+    r.reachable.reset();
+    for (unsigned m = 1; m < sets; ++m) {
+        const auto lowest = static_cast<std::size_t>(std::countr_zero(m));
+        pattern[m] = static_cast<std::uint16_t>(pattern[m & (m - 1)] ^ rows[lowest]);
+        r.reachable.set(pattern[m]);
+        if (pattern[m] == target) {
+            r.solutions.push_back(static_cast<std::uint16_t>(m));
+            r.minPresses = std::min(r.minPresses, std::popcount(m));
+        }
+    }
+    r.solutionText = lampen::kSolutionHeader;
+    for (const auto m : r.solutions)
+        r.solutionText += lampen::schaltmusterText(m) + "\r\n";
+    if (r.solutions.empty())
+        r.solutionText += lampen::kNoSolutionText;
+    r.producibleCount = static_cast<int>(r.reachable.count()) - (r.reachable[0] ? 1 : 0);
+    r.allPatternsProducible = r.producibleCount == static_cast<int>(sets) - 1;
 }
 
 struct Circuit {
@@ -155,16 +197,22 @@ std::vector<Circuit> circuits() {
     };
 }
 
-// Both ways must give the same answer, or the comparison means nothing.
+// All three ways must give the same answer, or the comparison means nothing.
 bool agree(const Circuit& c) {
     LiteralResult r;
     literalAnalysis(c.k, c.wiring, c.targetFlags, r);
+    BitmaskResult b;
+    bitmaskAnalysis(c.k, c.wiring, c.target, b);
     const lampen::Analysis a = lampen::analyse(c.k, c.wiring, c.target);
     bool same = r.solutionText == a.solutionText && r.minPresses == a.minPresses &&
                 r.producibleCount == a.producibleCount &&
-                r.allPatternsProducible == a.allPatternsProducible;
+                r.allPatternsProducible == a.allPatternsProducible &&
+                b.solutionText == a.solutionText && b.solutions == a.solutions &&
+                b.minPresses == a.minPresses && b.producibleCount == a.producibleCount &&
+                b.allPatternsProducible == a.allPatternsProducible;
     for (unsigned p = 0; p <= 1024; ++p)
-        same = same && r.reachable[p] == a.reachable(p);
+        same = same && r.reachable[p] == a.reachable(p) &&
+               (p == 1024 || b.reachable[p] == a.reachable(p));
     const lampen::EliminationSteps e = lampen::eliminate(c.k, c.wiring, c.target);
     same = same && e.rank == a.rank && e.solvable == a.targetSolvable && e.presses == a.minPresses;
     if (!same)
@@ -176,6 +224,15 @@ void literal(benchmark::State& state, const Circuit& c) {
     LiteralResult r;
     for (auto _ : state) {
         literalAnalysis(c.k, c.wiring, c.targetFlags, r);
+        benchmark::DoNotOptimize(r);
+        benchmark::ClobberMemory();
+    }
+}
+
+void bitmask(benchmark::State& state, const Circuit& c) {
+    BitmaskResult r;
+    for (auto _ : state) {
+        bitmaskAnalysis(c.k, c.wiring, c.target, r);
         benchmark::DoNotOptimize(r);
         benchmark::ClobberMemory();
     }
@@ -199,10 +256,12 @@ void rechenweg(benchmark::State& state, const Circuit& c) {
 }
 
 const std::string kLiteral = "literal/";
+const std::string kBitmask = "bitmask/";
 const std::string kAnalyse = "analyse/";
 const std::string kRechenweg = "rechenweg/";
 
-// The console table as usual, then literal time / analyse time for every circuit.
+// The console table as usual, then for every circuit the literal and the bitmask time, each
+// divided by lampen::analyse's time.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     RatioReporter() : ConsoleReporter(OO_Tabular) {}
@@ -222,27 +281,37 @@ public:
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        std::printf("\nlampen::analyse against the exhaustive analysis (CPU time per call)\n");
-        printRatios(kLiteral, "exhaustive us", kAnalyse, "analyse us");
+        std::printf("\nlampen::analyse against the literal search and the bitmask search "
+                    "(CPU time per call, fastest run)\n");
+        std::printf("%-14s %11s %11s %11s %13s %13s\n", "circuit", "literal us", "bitmask us",
+                    "analyse us", "literal/an.", "bitmask/an.");
+        for (const auto& [name, seconds] : cpuSeconds_) {
+            if (name.rfind(kLiteral, 0) != 0)
+                continue;
+            const std::string circuit = name.substr(kLiteral.size());
+            const double bits = lookUp(kBitmask + circuit), fast = lookUp(kAnalyse + circuit);
+            if (bits <= 0 || fast <= 0)
+                continue;
+            std::printf("%-14s %11.3f %11.3f %11.3f %12.1fx %12.1fx\n", circuit.c_str(),
+                        seconds * 1e6, bits * 1e6, fast * 1e6, seconds / fast, bits / fast);
+        }
         std::printf("\nall Rechenweg steps against lampen::analyse (CPU time per call)\n");
-        printRatios(kRechenweg, "Rechenweg us", kAnalyse, "analyse us");
+        std::printf("%-14s %11s %11s %13s\n", "circuit", "steps us", "analyse us", "steps/an.");
+        for (const auto& [name, seconds] : cpuSeconds_) {
+            if (name.rfind(kRechenweg, 0) != 0)
+                continue;
+            const std::string circuit = name.substr(kRechenweg.size());
+            const double fast = lookUp(kAnalyse + circuit);
+            if (fast > 0)
+                std::printf("%-14s %11.3f %11.3f %12.1fx\n", circuit.c_str(), seconds * 1e6,
+                            fast * 1e6, seconds / fast);
+        }
     }
 
 private:
-    // For every circuit: the time under the first prefix, under the second, first / second.
-    void printRatios(const std::string& first, const char* firstTitle, const std::string& second,
-                     const char* secondTitle) const {
-        std::printf("%-16s %14s %14s %10s\n", "circuit", firstTitle, secondTitle, "ratio");
-        for (const auto& [name, seconds] : cpuSeconds_) {
-            if (name.rfind(first, 0) != 0)
-                continue;
-            const std::string circuit = name.substr(first.size());
-            const auto other = cpuSeconds_.find(second + circuit);
-            if (other == cpuSeconds_.end() || other->second <= 0)
-                continue;
-            std::printf("%-16s %14.3f %14.3f %9.1fx\n", circuit.c_str(), seconds * 1e6,
-                        other->second * 1e6, seconds / other->second);
-        }
+    double lookUp(const std::string& name) const {
+        const auto it = cpuSeconds_.find(name);
+        return it == cpuSeconds_.end() ? 0 : it->second;
     }
 
     std::map<std::string, double> cpuSeconds_;
@@ -259,6 +328,8 @@ int main(int argc, char** argv) {
         if (!agree(c))
             return 1;
         benchmark::RegisterBenchmark((kLiteral + c.name).c_str(), literal, c)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((kBitmask + c.name).c_str(), bitmask, c)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark((kAnalyse + c.name).c_str(), eliminated, c)
             ->Unit(benchmark::kMicrosecond);

@@ -1,19 +1,52 @@
 // The program: one window, shown maximized, since the design fills the whole screen. A group
 // file named on the command line (as a desktop opens a .lmp file) is opened once it shows.
 
+#include "CommandLine.h"
 #include "LampenWindow.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
+#include <iostream>
+#include <optional>
+
+namespace {
+
+// Help, the version and a wrong call are answered on the terminal, before any display is needed.
+std::optional<int> answerOnTerminal(const lampen::app::CommandLine& line) {
+    using Action = lampen::app::CommandLine::Action;
+    switch (line.action) {
+    case Action::Help:
+        std::cout << lampen::app::usageText();
+        return std::cout.flush() ? 0 : 1;
+    case Action::Version:
+        std::cout << "lampen " LAMPEN_VERSION "\n";
+        return std::cout.flush() ? 0 : 1;
+    case Action::Wrong:
+        std::cerr << "lampen: " << line.error << "\n\n" << lampen::app::usageText();
+        return 2;
+    case Action::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const lampen::app::CommandLine line = lampen::app::readCommandLine(args);
+    if (const auto status = answerOnTerminal(line))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lampen Glimmrix"));
+    QApplication::setApplicationVersion(QStringLiteral(LAMPEN_VERSION));
 
     // The program speaks German; so do Qt's own dialogs and buttons where the translation exists.
     QTranslator qtTexts;
@@ -21,26 +54,15 @@ int main(int argc, char* argv[]) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Lampen und Schalter: lineare Algebra über GF(2) als Schalträtsel."));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("Datei"),
-                                 QStringLiteral("Lampendatei (.lmp), die nach dem Start geöffnet "
-                                                "wird wie mit \"Datei öffnen\"."),
-                                 QStringLiteral("[Datei]"));
-    parser.process(app);
-
     LampenWindow window;
     // Sized to the screen first: without a window manager "maximized" alone changes nothing.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.showMaximized();
 
-    const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty()) {
+    if (!line.file.empty()) {
         // Once the event loop runs, so that a failure's message box stands over the window.
-        const QString file = files.front();
+        const QString file = QFile::decodeName(line.file.c_str());
         QTimer::singleShot(0, &window, [&window, file] { window.openFromCommandLine(file); });
     }
     return QApplication::exec();

@@ -20,11 +20,13 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
             builtIn = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (parsed.error.empty()) {
             parsed.error = "unbekannte Option: " + std::string(arg);
         }
     }
-    if (o.help) { // asking for help is never wrong
+    if (o.help || o.version) { // asking for help or the version is never wrong
         parsed.error.clear();
     } else if (parsed.error.empty() && o.sources.empty()) {
         parsed.error = "keine Datei angegeben";
@@ -35,6 +37,7 @@ ParsedArguments parseArguments(const std::vector<std::string_view>& args) {
 
 std::string usageText() {
     return "Aufruf: lampen-analyse [--json] [--builtin] DATEI...\n"
+           "       lampen-analyse --help | --version\n"
            "\n"
            "Analysiert jede Schaltung der Lampendateien (.lmp) mit dem Ziel \"alle Lampen\":\n"
            "Lampen, Rang über GF(2), Zahl der Muster und der herstellbaren Muster, Lösbarkeit,\n"
@@ -43,6 +46,7 @@ std::string usageText() {
            "  --json     ein JSON-Dokument statt der Tabelle ausgeben\n"
            "  --builtin  die eingebaute Gruppe \"Voreinstellung.lmp\" analysieren\n"
            "  -h, --help diesen Text zeigen\n"
+           "  --version  die Versionsnummer zeigen\n"
            "  --         alles Weitere sind Dateinamen\n"
            "\n"
            "Die Gruppen erscheinen in der Reihenfolge der Angaben.\n"

@@ -16,6 +16,7 @@ struct Source {
 struct Options {
     bool json = false;
     bool help = false;
+    bool version = false;
     std::vector<Source> sources; // in the order given; the built-in group at most once
 };
 

@@ -2,94 +2,123 @@
 
 #include "Utf8.h"
 
-#include <cstdio>
-
 namespace lampen::cli {
 
 namespace {
 
-void appendEscaped(std::string& out, char32_t cp) {
-    switch (cp) {
+constexpr char kHex[] = "0123456789abcdef";
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD"; // U+FFFD
+
+// Bytes that go into a JSON string as they are: printable ASCII other than quote and backslash.
+bool plain(unsigned char c) {
+    return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+}
+
+// An ASCII byte that needs an escape.
+void putEscaped(OutputBuffer& out, unsigned char c) {
+    switch (c) {
     case '"':
-        out += "\\\"";
-        return;
+        return out.put("\\\"");
     case '\\':
-        out += "\\\\";
-        return;
+        return out.put("\\\\");
     case '\b':
-        out += "\\b";
-        return;
+        return out.put("\\b");
     case '\f':
-        out += "\\f";
-        return;
+        return out.put("\\f");
     case '\n':
-        out += "\\n";
-        return;
+        return out.put("\\n");
     case '\r':
-        out += "\\r";
-        return;
+        return out.put("\\r");
     case '\t':
-        out += "\\t";
-        return;
+        return out.put("\\t");
     default:
         break;
     }
-    if (cp < 0x20 || cp == 0x7F) {
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(cp));
-        out += buf;
-        return;
-    }
-    appendUtf8(out, cp);
+    const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
+    out.put(std::string_view(escape, sizeof escape));
 }
 
-const char* boolText(bool b) {
-    return b ? "true" : "false";
+void putBool(OutputBuffer& out, bool b) {
+    out.put(b ? std::string_view("true") : std::string_view("false"));
 }
 
-void writeCircuit(std::ostream& out, const CircuitReport& c) {
-    out << "{\"nr\":" << c.nr << ",\"code\":" << jsonString(c.code) << ",\"lamps\":" << c.lamps
-        << ",\"rank\":" << c.rank << ",\"patterns\":" << c.patterns
-        << ",\"producible\":" << c.producible << ",\"allProducible\":" << boolText(c.allProducible)
-        << ",\"fullTarget\":{\"solvable\":" << boolText(c.solvable) << ",\"minPresses\":";
+void putCircuit(OutputBuffer& out, const CircuitReport& c) {
+    out.put("{\"nr\":");
+    out.number(c.nr);
+    out.put(",\"code\":");
+    putJsonString(out, c.code);
+    out.put(",\"lamps\":");
+    out.number(c.lamps);
+    out.put(",\"rank\":");
+    out.number(c.rank);
+    out.put(",\"patterns\":");
+    out.number(c.patterns);
+    out.put(",\"producible\":");
+    out.number(c.producible);
+    out.put(",\"allProducible\":");
+    putBool(out, c.allProducible);
+    out.put(",\"fullTarget\":{\"solvable\":");
+    putBool(out, c.solvable);
+    out.put(",\"minPresses\":");
     if (c.minPresses)
-        out << *c.minPresses;
+        out.number(*c.minPresses);
     else
-        out << "null";
-    out << ",\"solutions\":[";
-    for (std::size_t i = 0; i < c.solutions.size(); ++i)
-        out << (i == 0 ? "" : ",") << jsonString(c.solutions[i]);
-    out << "]}}";
+        out.put("null");
+    out.put(",\"solutions\":[");
+    for (std::size_t i = 0; i < c.solutions.size(); ++i) {
+        if (i != 0)
+            out.put(',');
+        putJsonString(out, c.solutions[i]);
+    }
+    out.put("]}}");
 }
 
 } // namespace
 
-std::string jsonString(std::string_view bytes) {
-    std::string out = "\"";
-    out.reserve(bytes.size() + 2);
+void putJsonString(OutputBuffer& out, std::string_view bytes) {
+    out.put('"');
     for (std::size_t pos = 0; pos < bytes.size();) {
+        // Runs of plain bytes, the whole of any well-formed code, go out in one piece.
+        std::size_t end = pos;
+        while (end < bytes.size() && plain(static_cast<unsigned char>(bytes[end])))
+            ++end;
+        if (end != pos) {
+            out.put(bytes.substr(pos, end - pos));
+            pos = end;
+            continue;
+        }
         const Utf8Step step = nextCodePoint(bytes, pos);
-        appendEscaped(out, step.valid ? step.codePoint : kReplacement);
+        if (!step.valid)
+            out.put(kReplacementUtf8);
+        else if (step.codePoint >= 0x80)
+            out.put(bytes.substr(pos, step.length));
+        else
+            putEscaped(out, static_cast<unsigned char>(step.codePoint));
         pos += step.length;
     }
-    out += '"';
-    return out;
+    out.put('"');
 }
 
-void writeJson(std::ostream& out, const std::vector<GroupReport>& groups) {
-    out << "{\"files\":[";
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        out << (g == 0 ? "" : ",") << "{\"file\":" << jsonString(groups[g].file)
-            << ",\"circuits\":[";
-        const auto& circuits = groups[g].circuits;
-        for (std::size_t i = 0; i < circuits.size(); ++i) {
-            if (i != 0)
-                out << ',';
-            writeCircuit(out, circuits[i]);
-        }
-        out << "]}";
+void JsonWriter::separate() {
+    out_.put(started_ ? std::string_view(",") : std::string_view("{\"files\":["));
+    started_ = true;
+}
+
+void JsonWriter::group(const GroupReport& report) {
+    separate();
+    out_.put("{\"file\":");
+    putJsonString(out_, report.file);
+    out_.put(",\"circuits\":[");
+    for (std::size_t i = 0; i < report.circuits.size(); ++i) {
+        if (i != 0)
+            out_.put(',');
+        putCircuit(out_, report.circuits[i]);
     }
-    out << "]}\n";
+    out_.put("]}");
+}
+
+void JsonWriter::finish() {
+    out_.put(started_ ? std::string_view("]}\n") : std::string_view("{\"files\":[]}\n"));
 }
 
 } // namespace lampen::cli

@@ -1,19 +1,28 @@
 #pragma once
-// The report as one JSON document on a single line.
+// The report as one JSON document on a single line, written group by group.
 
-#include "Report.h"
+#include "OutputBuffer.h"
+#include "ReportWriter.h"
 
-#include <ostream>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace lampen::cli {
 
 // A JSON string literal of any bytes: quotes, backslashes and control characters escaped,
 // invalid UTF-8 replaced by U+FFFD, so the result is always valid JSON.
-std::string jsonString(std::string_view bytes);
+void putJsonString(OutputBuffer& out, std::string_view bytes);
 
-void writeJson(std::ostream& out, const std::vector<GroupReport>& groups);
+class JsonWriter : public ReportWriter {
+public:
+    explicit JsonWriter(OutputBuffer& out) : out_(out) {}
+    void group(const GroupReport& report) override;
+    void finish() override;
+
+private:
+    void separate();
+
+    OutputBuffer& out_;
+    bool started_ = false;
+};
 
 } // namespace lampen::cli

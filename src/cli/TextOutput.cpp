@@ -75,43 +75,51 @@ std::string heading(const GroupReport& g) {
            ", Ziel: alle Lampen";
 }
 
-void writeTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
+void putSpaces(OutputBuffer& out, std::size_t n) {
+    static constexpr std::string_view kBlanks = "                                ";
+    for (; n > kBlanks.size(); n -= kBlanks.size())
+        out.put(kBlanks);
+    out.put(kBlanks.substr(0, n));
+}
+
+void putTable(OutputBuffer& out, const std::vector<std::vector<std::string>>& rows) {
     const auto& cols = columns();
     std::vector<std::size_t> widths(cols.size());
     for (const auto& r : rows)
         for (std::size_t i = 0; i < cols.size(); ++i)
             widths[i] = std::max(widths[i], displayWidth(r[i]));
     for (const auto& r : rows) {
-        std::string line;
         for (std::size_t i = 0; i < cols.size(); ++i) {
-            const std::string padding(widths[i] - displayWidth(r[i]), ' ');
+            const std::size_t padding = widths[i] - displayWidth(r[i]);
             if (i != 0)
-                line += "  ";
+                out.put("  ");
             if (cols[i].align == Align::Right)
-                line += padding + r[i];
-            else
-                line += r[i] + (i + 1 < cols.size() ? padding : "");
+                putSpaces(out, padding);
+            out.put(r[i]);
+            if (cols[i].align == Align::Left && i + 1 < cols.size())
+                putSpaces(out, padding);
         }
-        out << line << '\n';
+        out.put('\n');
     }
 }
 
 } // namespace
 
-void writeText(std::ostream& out, const std::vector<GroupReport>& groups) {
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        if (g != 0)
-            out << '\n';
-        out << heading(groups[g]) << '\n';
-        std::vector<std::vector<std::string>> rows;
-        std::vector<std::string> head;
-        for (const auto& col : columns())
-            head.push_back(col.heading);
-        rows.push_back(std::move(head));
-        for (const auto& c : groups[g].circuits)
-            rows.push_back(row(c));
-        writeTable(out, rows);
-    }
+void TextWriter::group(const GroupReport& report) {
+    if (!first_)
+        out_.put('\n');
+    first_ = false;
+    out_.put(heading(report));
+    out_.put('\n');
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(report.circuits.size() + 1);
+    std::vector<std::string> head;
+    for (const auto& col : columns())
+        head.push_back(col.heading);
+    rows.push_back(std::move(head));
+    for (const auto& c : report.circuits)
+        rows.push_back(row(c));
+    putTable(out_, rows);
 }
 
 } // namespace lampen::cli

@@ -3,10 +3,12 @@
 
 #include "Arguments.h"
 #include "JsonOutput.h"
+#include "OutputBuffer.h"
 #include "Report.h"
 #include "TextOutput.h"
 #include "Utf8.h"
 
+#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -24,30 +26,33 @@ std::string failureMessage(const std::string& file, const std::string& error) {
     return file + ": " + error;
 }
 
+// Each group is read, reported, written and freed before the next one is read, so memory stays
+// that of one group however many files are named.
 int run(const lampen::cli::Options& options) {
     using namespace lampen::cli;
-    std::vector<GroupReport> groups;
+    OutputBuffer out(stdout);
+    JsonWriter json(out);
+    TextWriter text(out);
+    ReportWriter& writer = options.json ? static_cast<ReportWriter&>(json) : text;
     bool allRead = true;
     for (const auto& source : options.sources) {
+        if (!out.ok())
+            break; // nobody reads what follows
         if (source.builtIn) {
-            groups.push_back(reportBuiltIn());
+            writer.group(reportBuiltIn());
             continue;
         }
-        GroupReadOutcome outcome = reportFile(source.file);
+        const GroupReadOutcome outcome = reportFile(source.file);
         if (outcome.ok) {
-            groups.push_back(std::move(outcome.report));
+            writer.group(outcome.report);
         } else {
             std::cerr << kProgram << ": " << printable(failureMessage(source.file, outcome.error))
                       << '\n';
             allRead = false;
         }
     }
-    if (options.json)
-        writeJson(std::cout, groups);
-    else
-        writeText(std::cout, groups);
-    std::cout.flush();
-    if (!std::cout) {
+    writer.finish();
+    if (!out.flush()) {
         std::cerr << kProgram << ": Ausgabe fehlgeschlagen\n";
         return 1;
     }
@@ -64,8 +69,9 @@ int main(int argc, char** argv) {
         std::cerr << kProgram << ": " << printable(parsed.error) << "\n\n" << usageText();
         return 2;
     }
-    if (parsed.options.help) {
-        std::cout << usageText();
+    if (parsed.options.help || parsed.options.version) {
+        std::cout << (parsed.options.help ? usageText()
+                                          : std::string(kProgram) + " " LAMPEN_VERSION "\n");
         return std::cout.flush() ? 0 : 1;
     }
     try {

@@ -1,12 +1,12 @@
 // draw-art: draws the pictures the program ships in data/.
 //
 //   draw-art DATA_DIR           writes DATA_DIR/imgDon.png (371 x 342, RGB) and
-//                               DATA_DIR/icons/hicolor/NxN/apps/lampen-glimmrix.png
+//                               DATA_DIR/icons/hicolor/NxN/apps/io.github.lampen_glimmrix.png
 //   draw-art --check DATA_DIR   draws them again and compares with the files in DATA_DIR;
 //                               exit status 1 names every file that is missing or stale
 //
 // Everything is drawn from fixed shapes with QPainter; no fonts, no randomness, so the same Qt
-// gives the same pixels on every run. The scalable icon data/icons/lampen-glimmrix.svg is
+// gives the same pixels on every run. The scalable icon data/icons/io.github.lampen_glimmrix.svg is
 // written by hand with the same shapes as AppIcon.cpp.
 #include "AppIcon.h"
 #include "ImageCompare.h"
@@ -33,8 +33,9 @@ std::vector<Artwork> drawAllArt() {
     std::vector<Artwork> art;
     art.push_back({QStringLiteral("imgDon.png"), drawRoomPicture()});
     for (const int size : appIconSizes) {
-        art.push_back({QStringLiteral("icons/hicolor/%1x%1/apps/lampen-glimmrix.png").arg(size),
-                       drawAppIcon(size)});
+        art.push_back(
+            {QStringLiteral("icons/hicolor/%1x%1/apps/io.github.lampen_glimmrix.png").arg(size),
+             drawAppIcon(size)});
     }
     return art;
 }
