@@ -56,9 +56,17 @@ int main(int argc, char* argv[]) {
 
     LampenWindow window;
     // Sized to the screen first: without a window manager "maximized" alone changes nothing.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.setGeometry(screen->availableGeometry());
+    // Once shown, the decorations are known and the frame is fitted in again.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    if (!available.isEmpty())
+        window.placeWithin(available);
     window.showMaximized();
+    if (!available.isEmpty())
+        QTimer::singleShot(0, &window, [&window, available] {
+            if (!window.isMaximized())
+                window.placeWithin(available);
+        });
 
     if (!line.file.empty()) {
         // Once the event loop runs, so that a failure's message box stands over the window.

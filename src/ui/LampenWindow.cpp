@@ -74,9 +74,20 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
                      screen_.pixels.height() * twipsPerPixel_);
     applyLayout();
     sync();
+    // The digit keys and Space play at once: the keyboard starts on the first switch.
+    cmdSchalter_[0]->setFocus();
 }
 
 LampenWindow::~LampenWindow() = default;
+
+void LampenWindow::placeWithin(const QRect& available) {
+    // move() places the frame, title bar included; the client takes what the frame leaves.
+    const QRect frame = frameGeometry(), client = geometry();
+    const QMargins decoration(client.left() - frame.left(), client.top() - frame.top(),
+                              frame.right() - client.right(), frame.bottom() - client.bottom());
+    move(available.topLeft());
+    resize(available.size().shrunkBy(decoration));
+}
 
 void LampenWindow::connectEvents() {
     auto click = [this](QAbstractButton* b, auto handler) {

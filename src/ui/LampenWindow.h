@@ -53,6 +53,8 @@ public:
     void openFromCommandLine(const QString& path);
 
     static ScreenMetrics primaryScreen();
+    // Puts the window's frame, decorations included, inside the screen's available area.
+    void placeWithin(const QRect& available);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -33,7 +33,32 @@ QString titleOrApp(const std::string& title) {
     return QString::fromStdString(title.empty() ? std::string(lampen::kAppTitle) : title);
 }
 
+// The save dialog checks the name the program will write: a name without the ending ".lmp"
+// gets it before Qt asks whether to replace an existing file.
+class GroupFileDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (acceptMode() == AcceptSave && chosen.size() == 1 &&
+            !chosen.front().endsWith(QStringLiteral(".lmp")))
+            selectFile(chosen.front() + QStringLiteral(".lmp"));
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
+
+QString QtDialogs::boxText(const std::string& text) {
+    // The program's texts end lines with CR LF, and one with LF CR; a box shows each pair as
+    // one line break.
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
 
 QtDialogs::QtDialogs(QWidget* parent, std::function<void()> beforeBox)
     : parent_(parent), beforeBox_(std::move(beforeBox)) {}
@@ -47,8 +72,7 @@ const char* QtDialogs::fileFilter() {
 void QtDialogs::message(const std::string& text, lampen::Icon icon, const std::string& title) {
     if (beforeBox_)
         beforeBox_();
-    QMessageBox box(toQt(icon), titleOrApp(title), QString::fromStdString(text), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(toQt(icon), titleOrApp(title), boxText(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -58,7 +82,7 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
     QInputDialog dialog(parent_);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(titleOrApp(title));
-    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setLabelText(boxText(prompt));
     dialog.setTextValue(QString());
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -76,15 +100,15 @@ std::string QtDialogs::saveFileName() {
 std::string QtDialogs::askFileName(const QString& title, QFileDialog::AcceptMode mode) {
     if (beforeBox_)
         beforeBox_();
-    QFileDialog dialog(parent_, title, QDir::currentPath(), QString::fromUtf8(fileFilter()));
+    GroupFileDialog dialog(parent_, title, QDir::currentPath(), QString::fromUtf8(fileFilter()));
     dialog.setObjectName(QStringLiteral("cdlDatei"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    // Qt's own dialog, so that the window's file dialog is always the control cdlDatei; saving
-    // replaces a file without a second question, since every box of the program has one button.
-    dialog.setOptions(QFileDialog::HideNameFilterDetails | QFileDialog::DontUseNativeDialog |
-                      QFileDialog::DontConfirmOverwrite);
+    // Qt's own dialog, so that the window's file dialog is always the control cdlDatei; it asks
+    // before an existing file is replaced.
+    dialog.setOptions(QFileDialog::HideNameFilterDetails | QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(QStringLiteral("lmp"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return fileName(dialog.selectedFiles().front());

@@ -22,6 +22,8 @@ public:
 
     // The file type the dialogs offer.
     static const char* fileFilter();
+    // A text of the program as a box shows it.
+    static QString boxText(const std::string& text);
 
 private:
     // The file dialog cdlDatei for opening or saving; "" when cancelled.

@@ -81,15 +81,15 @@ void Lampen::cmdNeu_Click() {
 }
 
 void Lampen::cmdEntfernen_Click() {
-    // The entry removed is the current group's file, not the one the list box shows. The
-    // current number is left as it stands and read against the built-in group.
+    // The entry removed is the current group's file, not the one the list box shows. The window
+    // returns to circuit 1 of the built-in group, as "N" shows it.
     if (state().fileName == kBuiltInName)
         dialogs_.message(kCannotRemove, Icon::None, "");
     else
         game_.forgetFile(state().fileName);
     game_.setFileListText(std::string(kBuiltInName));
     game_.loadBuiltInGroup();
-    game_.goTo(state().current);
+    game_.goTo(ShownNumber::plain(1));
 }
 
 } // namespace lampen

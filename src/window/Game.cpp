@@ -45,8 +45,12 @@ void Game::stepForward() {
 
 void Game::stepBack() {
     const int c = s_.current.value;
-    // Before the first circuit comes the last, written exactly as the count stands.
-    goTo(c > 1 ? ShownNumber::counted(c - 1) : s_.count);
+    // Before the first circuit comes the last, written exactly as the count stands; an empty
+    // group has only circuit 1.
+    if (c > 1)
+        goTo(ShownNumber::counted(c - 1));
+    else
+        goTo(s_.count.value >= 1 ? s_.count : ShownNumber::plain(1));
 }
 
 std::optional<std::vector<std::string>> Game::linesToSave() const {
@@ -70,6 +74,7 @@ void Game::loadCircuit() {
     s_.fullTargetNext = true;
     readWiring(code, s_.maxIndex, s_.wiring);
     drawTarget();
+    showSelectedWiring();
 }
 
 void Game::storeCircuit() {
@@ -87,10 +92,8 @@ PressResult Game::press(int s) {
     s_.matchCount = 0;
     PressResult result = PressResult::Pressed;
     if (s_.editMode()) {
-        // The lamps show the wiring of the selected switch.
         s_.selectedSwitch = s;
-        for (int l = 0; l <= s_.maxIndex; ++l)
-            s_.lit = (s_.lit & ~(1u << l)) | (s_.wiring(s, l) == 1 ? 1u << l : 0u);
+        showSelectedWiring();
     } else {
         if (!s_.workStarted)
             s_.counters.tasksWorked = plus(s_.counters.tasksWorked, 1);
@@ -215,7 +218,8 @@ void Game::scoreAnalysis(int points) {
 // ---- panels, room and sliders ------------------------------------------------------------------
 
 void Game::hidePanels() {
-    s_.panels.editor = false;
+    if (s_.editMode())
+        endEditing();
     s_.panels.solutions = false;
     s_.panels.explanation = {false, false};
     s_.panels.matrix = false;

@@ -88,6 +88,12 @@ public:
 private:
     void loadCircuit();
     void storeCircuit();
+    // Edit mode ends by any way: the analysis follows the wiring as it is now, and the task
+    // starts again on the same target with every lamp dark.
+    void endEditing();
+    // In edit mode the lamps show the wiring of the selected switch; a selection beyond the
+    // circuit's last switch is dropped.
+    void showSelectedWiring();
     void drawTarget();
     void analyseTarget();
     void countMatches();

@@ -13,38 +13,61 @@ void Game::enterEditMode() {
     s_.panels.editor = true;
     showMatrix(); // under the editor frame
     drawTarget(); // in edit mode: every lamp
+    showSelectedWiring();
     redrawn();
 }
 
-void Game::leaveEditMode() {
-    s_.workStarted = false;
+void Game::endEditing() {
     s_.panels.editor = false;
-    s_.panels.matrix = false;
-    s_.lit = 0;
     s_.selectedSwitch.reset();
-    analyseTarget();
+    s_.lit = 0;
+    s_.presses = ShownNumber::plain(0);
     s_.outcome = Outcome::Open;
+    s_.workStarted = false;
+    s_.matchBarShown = false;
+    analyseTarget();
+}
+
+void Game::leaveEditMode() {
+    if (!s_.editMode())
+        return;
+    endEditing();
+    s_.panels.matrix = false;
     s_.fullTargetNext = true;
     newTask(); // now in play mode: a new target of every lamp
+}
+
+void Game::showSelectedWiring() {
+    if (!s_.editMode())
+        return;
+    if (s_.selectedSwitch > s_.maxIndex)
+        s_.selectedSwitch.reset();
+    s_.lit = 0;
+    if (s_.selectedSwitch)
+        for (int l = 0; l <= s_.maxIndex; ++l)
+            s_.lit |= s_.wiring(*s_.selectedSwitch, l) == 1 ? 1u << l : 0u;
 }
 
 void Game::unwireAll() {
     for (int s = 0; s <= kMaxIndex; ++s)
         for (int l = 0; l <= kMaxIndex; ++l)
             s_.wiring(s, l) = 0;
+    showSelectedWiring();
     redrawn();
     storeCircuit();
 }
 
 void Game::toggleWire(int lamp) {
-    if (lamp < 0 || lamp > kMaxIndex)
-        return; // no such lamp button exists
-    // Until a switch is selected, the lamp buttons wire S0.
-    const int s = s_.selectedSwitch.value_or(0);
-    int& cell = s_.wiring(s, lamp);
+    // Lamp buttons exist in edit mode only, and only for the circuit's lamps.
+    if (!s_.editMode() || lamp < 0 || lamp > s_.maxIndex)
+        return;
+    // Until a switch is selected, the lamp buttons wire S0, which then counts as selected.
+    if (!s_.selectedSwitch)
+        s_.selectedSwitch = 0;
+    int& cell = s_.wiring(*s_.selectedSwitch, lamp);
     // A digit 2..9 read from a file is no wire; a click makes it one, so the cell stays one digit.
     cell = cell == 1 ? 0 : 1;
-    s_.lit ^= 1u << lamp; // the lamp keeps showing the wiring of the selected switch
+    showSelectedWiring();
     redrawn();
     storeCircuit();
 }
@@ -54,10 +77,11 @@ InsertResult Game::insertCircuit(int where) {
     if (count >= kMaxCircuits)
         return InsertResult::GroupFull;
     const int n = count + 1;
-    const int p = s_.current.value + where; // the number of the new circuit
-    // The new circuit and every circuit that moves up must stay within the group's slots.
-    if (!Schaltgruppe::valid(n) || !Schaltgruppe::valid(p))
-        return InsertResult::OutsideSlots;
+    if (n < 1)
+        return InsertResult::OutsideSlots; // a count below zero has no place to insert at
+    // The number of the new circuit, which lies within the group that results: in an empty
+    // group the new circuit is circuit 1 whichever side it is inserted on.
+    const int p = std::clamp(s_.current.value + where, 1, n);
     s_.count = ShownNumber::counted(n);
     for (int j = n; j > p; --j)
         s_.group.setSlot(j, s_.group.slot(j - 1));

@@ -22,6 +22,7 @@
 #include <QtTest>
 #include <optional>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -54,6 +55,10 @@ class ModalWatcher {
 public:
     std::vector<Seen> seen;
     QStringList fileNames;
+    // How questions with more than one button are answered, in turn.
+    QList<QMessageBox::StandardButton> answers;
+    // Runs when a dialog is seen, before it is answered: what stands behind it.
+    std::function<void()> behind;
 
     ModalWatcher() {
         QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
@@ -63,16 +68,24 @@ public:
 private:
     void answer() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
+        if (!dialog || dialog == pending_)
             return;
         Seen s;
         s.className = QString::fromLatin1(dialog->metaObject()->className());
         s.objectName = dialog->objectName();
         s.title = dialog->windowTitle();
         bool accept = true;
+        if (behind)
+            behind();
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             s.text = box->text();
             s.buttons = static_cast<int>(box->buttons().size());
+            if (s.buttons > 1 && !answers.isEmpty()) {
+                seen.push_back(s);
+                QAbstractButton* button = box->button(answers.takeFirst());
+                later(dialog, [button] { button->click(); });
+                return;
+            }
         } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
             s.directory = files->directory().absolutePath();
             s.filters = files->nameFilters();
@@ -81,10 +94,20 @@ private:
                 files->selectFile(fileNames.takeFirst());
         }
         seen.push_back(s);
-        accept ? dialog->accept() : dialog->reject();
+        later(dialog, [dialog, accept] { accept ? dialog->accept() : dialog->reject(); });
+    }
+
+    // Answers once this tick is over: a question the answer opens gets its own tick then.
+    template <class F> void later(QDialog* dialog, F answer) {
+        pending_ = dialog;
+        QTimer::singleShot(0, dialog, [this, answer] {
+            pending_ = nullptr;
+            answer();
+        });
     }
 
     QTimer timer_;
+    QDialog* pending_ = nullptr;
 };
 
 } // namespace
@@ -231,7 +254,7 @@ private slots:
         QCOMPARE(watcher.seen[0].title, QStringLiteral("Lösbarkeit"));
         QCOMPARE(
             watcher.seen[0].text,
-            QStringLiteral("Die Aufgabe ist lösbar. Man benötigt\n\rmindestens 2 Schaltvorgänge."));
+            QStringLiteral("Die Aufgabe ist lösbar. Man benötigt\nmindestens 2 Schaltvorgänge."));
         QCOMPARE(watcher.seen[0].buttons, 1);
     }
 
@@ -299,8 +322,42 @@ private slots:
         QCOMPARE(watcher.seen.size(), std::size_t{2});
         QVERIFY(watcher.seen[1].filters.join(u'\n').contains(QStringLiteral("*.lmp")));
         QCOMPARE(readFile(dir_->filePath(QStringLiteral("kopie.lmp"))), kTwoCircuits);
-        trigger("cmdSpeichern"); // replacing a file asks no second question
-        QCOMPARE(watcher.seen.size(), std::size_t{3});
+        // Replacing a file asks Qt's own question first, also when the ending is left out; "No"
+        // leaves the dialog open, and cancelling it then changes nothing.
+        watcher.fileNames = {QStringLiteral("kopie")};
+        watcher.answers = {QMessageBox::No};
+        trigger("cmdSpeichern");
+        QCOMPARE(watcher.seen.size(), std::size_t{5}); // dialog, question, dialog again
+        QCOMPARE(watcher.seen[3].buttons, 2);
+        QCOMPARE(readFile(dir_->filePath(QStringLiteral("kopie.lmp"))), kTwoCircuits);
+        click("cmdNächstes");
+        watcher.fileNames = {QStringLiteral("kopie")};
+        watcher.answers = {QMessageBox::Yes};
+        trigger("cmdÄndern");
+        click("cmdLöLampe"); // circuit 2 loses a lamp
+        trigger("cmdSpeichern");
+        QCOMPARE(watcher.seen.size(), std::size_t{7});
+        QCOMPARE(readFile(dir_->filePath(QStringLiteral("kopie.lmp"))),
+                 QByteArray("1*10*11*\r\n2*110*011*001*\r\n"));
+    }
+
+    void aSuccessBoxStandsInFrontOfTheLampJustSwitched() {
+        ModalWatcher watcher;
+        QColor lampBehind;
+        watcher.behind = [&] { lampBehind = fill(QStringLiteral("shpLampe(2)")); };
+        trigger("cmdWege"); // the solution shown, a shortest success earns no point but a box
+        click("cmdSchalter(0)");
+        click("cmdSchalter(2)");
+        QCOMPARE(watcher.seen.at(0).title, QStringLiteral("Kommentar"));
+        QCOMPARE(lampBehind, kOn);
+    }
+
+    void theKeyboardStartsOnTheFirstSwitchAndTheFrameFitsTheScreen() {
+        QCOMPARE(window_->focusWidget(), get("cmdSchalter(0)"));
+        const QRect available(10, 20, 900, 700);
+        window_->placeWithin(available);
+        QVERIFY(available.contains(window_->frameGeometry()));
+        QCOMPARE(window_->frameGeometry().topLeft(), available.topLeft());
     }
 
     void slidersMoveTheRingWhileDragged() {
