@@ -2,9 +2,9 @@
 // the four sliders that turn and widen the two circles.
 
 #include "Lampen.h"
+#include "Ring.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace lampen {
 
@@ -12,16 +12,7 @@ namespace {
 
 constexpr int kNoHover = 11;
 
-struct Point {
-    double x, y;
-};
-
-// Element i of n on a ring turned by phi with radius r. The constant 3.1415 (not pi) keeps the
-// positions exactly where the design puts them.
-Point ringPosition(double phi, double r, int i, int n) {
-    const double theta = phi + (2 * 3.1415 * i) / n;
-    return {r * std::sin(theta), r * std::cos(theta)};
-}
+using Point = RingPoint;
 
 void centreOn(Placed& p, Point c) {
     p.left = c.x - p.width / 2;

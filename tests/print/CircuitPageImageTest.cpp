@@ -1,0 +1,100 @@
+// One circuit page painted into an image: every lamp and switch stands where the headless
+// window's room puts it, mapped onto the page's field.
+
+#include "CircuitPage.h"
+#include "CircuitSheet.h"
+#include "Fakes.h"
+#include "Lampen.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace lampen {
+namespace {
+
+constexpr double kDotsPerMm = 4;
+
+QImage paintPage(const print::CircuitSheet& sheet) {
+    QImage image(static_cast<int>(print::kPageWidthMm * kDotsPerMm),
+                 static_cast<int>(print::kPageHeightMm * kDotsPerMm), QImage::Format_RGB32);
+    image.setDotsPerMeterX(static_cast<int>(kDotsPerMm * 1000));
+    image.setDotsPerMeterY(static_cast<int>(kDotsPerMm * 1000));
+    image.fill(Qt::white);
+    QPainter p(&image);
+    print::paintCircuitPage(p, print::PageScale(kDotsPerMm), sheet);
+    return image;
+}
+
+int greyAt(const QImage& image, QPointF mm) {
+    return qGray(image.pixel(static_cast<int>(std::lround(mm.x() * kDotsPerMm)),
+                             static_cast<int>(std::lround(mm.y() * kDotsPerMm))));
+}
+
+// Dark somewhere within half a millimetre of the point along the direction (dx, dy).
+bool inkNear(const QImage& image, QPointF mm, double dx, double dy) {
+    for (double t = -0.5; t <= 0.5; t += 0.25)
+        if (greyAt(image, mm + QPointF(dx, dy) * t) < 128)
+            return true;
+    return false;
+}
+
+QPointF centreMm(const Placed& p) {
+    return print::roomToPage(p.left + p.width / 2, p.top + p.height / 2);
+}
+
+// A lamp: its outline all round, white inside (the wires end under it).
+void expectLamp(const QImage& image, QPointF c) {
+    const double r = print::kLampDiameter / 2 * print::kMmPerRoomUnit;
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * std::numbers::pi / 4;
+        const double dx = std::cos(a), dy = std::sin(a);
+        EXPECT_TRUE(inkNear(image, c + QPointF(dx, dy) * r, dx, dy)) << "outline at " << i;
+        if (i % 2) {
+            EXPECT_GT(greyAt(image, c + QPointF(dx, dy) * r * 0.7), 200) << "inside at " << i;
+        }
+    }
+}
+
+// A switch: a square's four sides, white in its corners.
+void expectSwitch(const QImage& image, QPointF c) {
+    const double half = print::kSwitchSide / 2 * print::kMmPerRoomUnit;
+    for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
+        EXPECT_TRUE(inkNear(image, c + QPointF(dx, dy) * half, dx, dy));
+        EXPECT_GT(greyAt(image, c + QPointF(dx + dy, dy - dx) * half * 0.6), 200);
+    }
+}
+
+TEST(CircuitPage, LampsAndSwitchesStandWhereTheRoomHasThem) {
+    testing::Harness h;
+    Lampen room(h.dialogs, h.random, h.metrics);
+    room.Form_Load();
+    std::vector<std::string> codes;
+    for (int n = 1; n <= kBuiltInCount; ++n)
+        codes.push_back(room.schaltgruppe.slot(n));
+    const auto sheets = print::circuitSheets({"Voreinstellung.lmp", codes, std::nullopt});
+    // Circuits of 3, 5 and 10 lamps.
+    for (const int nr : {1, 3, 4}) {
+        SCOPED_TRACE("Schaltung " + std::to_string(nr));
+        room.setTxtAktuell(std::to_string(nr));
+        room.loadCircuit();
+        room.refreshView();
+        const print::CircuitSheet& sheet = sheets[static_cast<std::size_t>(nr - 1)];
+        ASSERT_EQ(sheet.k, room.maxIndex);
+        const QImage image = paintPage(sheet);
+        for (int i = 0; i <= room.maxIndex; ++i) {
+            const auto u = static_cast<std::size_t>(i);
+            expectLamp(image, centreMm(room.shpLampe[u]));
+            expectSwitch(image, centreMm(room.cmdSchalter[u]));
+        }
+    }
+}
+
+} // namespace
+} // namespace lampen
