@@ -36,6 +36,7 @@ WorksheetPdf renderWorksheet(const WorksheetInput& input) {
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
+    std::vector<std::vector<KeyLine>> keyPages;
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kResolutionDpi);
@@ -57,8 +58,8 @@ WorksheetPdf renderWorksheet(const WorksheetInput& input) {
             nextPage();
             paintCircuitPage(p, mm, sheet);
         }
-        const auto pages = answerKeyPages(answerKeyLines(sheets, deviceTextWidth(p, mm)));
-        for (const auto& page : pages) {
+        keyPages = answerKeyPages(answerKeyLines(sheets, deviceTextWidth(p, mm)));
+        for (const auto& page : keyPages) {
             nextPage();
             paintAnswerKeyPage(p, mm, groupName, page);
         }
@@ -68,6 +69,7 @@ WorksheetPdf renderWorksheet(const WorksheetInput& input) {
     WorksheetPdf pdf;
     pdf.ok = true;
     pdf.bytes = buffer.data();
+    pdf.pages = static_cast<int>(sheets.size() + keyPages.size());
     return pdf;
 }
 

@@ -28,6 +28,7 @@ struct WorksheetInput {
 struct WorksheetPdf {
     bool ok = false;
     QByteArray bytes;
+    int pages = 0;
     std::string error; // German, for the user, unless ok
 };
 

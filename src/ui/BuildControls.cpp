@@ -147,6 +147,10 @@ void LampenWindow::buildMenus() {
         }
         bar->addMenu(menu);
     }
+    // Beyond the design: the worksheet follows the design's items of "Datei" after a separator.
+    auto* datei = findChild<QMenu*>(qs("cmdDatei"));
+    datei->addSeparator();
+    datei->addAction(qs("Arbeitsblatt als PDF…"))->setObjectName(qs("cmdArbeitsblatt"));
     QAction* quit = bar->addAction(qs("Programm beenden"));
     quit->setObjectName(qs("cmdSchlußjetzt"));
 }

@@ -181,6 +181,9 @@ void LampenWindow::connectMenus() {
         connect(action, &QAction::triggered, this,
                 [this, h = handler] { run([&] { (model_.*h)(); }); });
     }
+    // The worksheet needs Qt's PDF writer, so the window handles it without the headless model.
+    if (auto* sheet = findChild<QAction*>(QStringLiteral("cmdArbeitsblatt")))
+        connect(sheet, &QAction::triggered, this, &LampenWindow::cmdArbeitsblatt_Click);
 }
 
 void LampenWindow::openFromCommandLine(const QString& path) {

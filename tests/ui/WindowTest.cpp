@@ -174,7 +174,8 @@ private slots:
         const std::pair<const char*, QStringList> menus[] = {
             {"cmdDatei",
              {"Datei", "cmdLaden", "Datei öffnen", "cmdSpeichern", "Datei speichern",
-              "cmdSchließen", "Programm beenden"}},
+              "cmdSchließen", "Programm beenden", "", "", "cmdArbeitsblatt",
+              "Arbeitsblatt als PDF…"}},
             {"cmdSchaltung",
              {"Schaltung", "cmdÄndern", "ändern", "cmdHinzufügen", "hinzufügen", "cmdLöschen",
               "&löschen"}},
