@@ -33,42 +33,38 @@ QImage paintPage(const print::CircuitSheet& sheet) {
 }
 
 int greyAt(const QImage& image, QPointF mm) {
-    return qGray(image.pixel(static_cast<int>(std::lround(mm.x() * kDotsPerMm)),
-                             static_cast<int>(std::lround(mm.y() * kDotsPerMm))));
+    return qGray(image.pixel((mm * kDotsPerMm).toPoint()));
 }
 
-// Dark somewhere within half a millimetre of the point along the direction (dx, dy).
-bool inkNear(const QImage& image, QPointF mm, double dx, double dy) {
+// Ink within half a millimetre of the point along (dx, dy), and white at `inside` (the wires
+// end under the white of lamps and switches).
+void expectOutline(const QImage& image, QPointF c, double dx, double dy, double reach,
+                   QPointF inside) {
+    bool ink = false;
     for (double t = -0.5; t <= 0.5; t += 0.25)
-        if (greyAt(image, mm + QPointF(dx, dy) * t) < 128)
-            return true;
-    return false;
+        ink = ink || greyAt(image, c + QPointF(dx, dy) * (reach + t)) < 128;
+    EXPECT_TRUE(ink) << "outline towards " << dx << ", " << dy;
+    EXPECT_GT(greyAt(image, c + inside), 200) << "inside towards " << dx << ", " << dy;
 }
 
 QPointF centreMm(const Placed& p) {
     return print::roomToPage(p.left + p.width / 2, p.top + p.height / 2);
 }
 
-// A lamp: its outline all round, white inside (the wires end under it).
+// A lamp's circle all round; a switch's four sides, white in its corners.
 void expectLamp(const QImage& image, QPointF c) {
     const double r = print::kLampDiameter / 2 * print::kMmPerRoomUnit;
     for (int i = 0; i < 8; ++i) {
-        const double a = i * std::numbers::pi / 4;
-        const double dx = std::cos(a), dy = std::sin(a);
-        EXPECT_TRUE(inkNear(image, c + QPointF(dx, dy) * r, dx, dy)) << "outline at " << i;
-        if (i % 2) {
-            EXPECT_GT(greyAt(image, c + QPointF(dx, dy) * r * 0.7), 200) << "inside at " << i;
-        }
+        const double dx = std::cos(i * std::numbers::pi / 4),
+                     dy = std::sin(i * std::numbers::pi / 4);
+        expectOutline(image, c, dx, dy, r, QPointF(dx + dy, dy - dx) * r * 0.5);
     }
 }
 
-// A switch: a square's four sides, white in its corners.
 void expectSwitch(const QImage& image, QPointF c) {
     const double half = print::kSwitchSide / 2 * print::kMmPerRoomUnit;
-    for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}}) {
-        EXPECT_TRUE(inkNear(image, c + QPointF(dx, dy) * half, dx, dy));
-        EXPECT_GT(greyAt(image, c + QPointF(dx + dy, dy - dx) * half * 0.6), 200);
-    }
+    for (const auto& [dx, dy] : {std::pair{1.0, 0.0}, {-1.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}})
+        expectOutline(image, c, dx, dy, half, QPointF(dx + dy, dy - dx) * half * 0.6);
 }
 
 TEST(CircuitPage, LampsAndSwitchesStandWhereTheRoomHasThem) {
