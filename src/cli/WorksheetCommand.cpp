@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
-#include <cstdlib>
 #include <iostream>
 
 namespace lampen::cli {
