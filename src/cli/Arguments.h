@@ -1,6 +1,7 @@
 #pragma once
 // The command line of lampen-analyse: which groups to analyse and how to print them.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,8 @@ struct Options {
     bool json = false;
     bool help = false;
     bool version = false;
-    std::vector<Source> sources; // in the order given; the built-in group at most once
+    std::vector<Source> sources;          // in the order given; the built-in group at most once
+    std::optional<std::string> worksheet; // --arbeitsblatt OUT.pdf: the group as a worksheet
 };
 
 struct ParsedArguments {

@@ -7,6 +7,7 @@
 #include "Report.h"
 #include "TextOutput.h"
 #include "Utf8.h"
+#include "WorksheetCommand.h"
 
 #include <cstdio>
 #include <exception>
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
         return std::cout.flush() ? 0 : 1;
     }
     try {
+        if (parsed.options.worksheet)
+            return writeWorksheetFile(parsed.options);
         return run(parsed.options);
     } catch (const std::exception& e) {
         std::cerr << kProgram << ": " << e.what() << '\n';

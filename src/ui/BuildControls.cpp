@@ -162,6 +162,13 @@ void LampenWindow::buildMenus() {
         }
         bar->addMenu(menu);
     }
+    // Beyond the design: the worksheet follows the design's items of "Datei" after a separator.
+    auto* datei = findChild<QMenu*>(qs("cmdDatei"));
+    datei->addSeparator();
+    QAction* sheet = datei->addAction(qs("Arbeitsblatt als PDF…"));
+    sheet->setObjectName(qs("cmdArbeitsblatt"));
+    // The worksheet needs Qt's PDF writer, so the window itself handles it.
+    connect(sheet, &QAction::triggered, this, &LampenWindow::cmdArbeitsblatt_Click);
     QAction* quit = bar->addAction(qs("Programm beenden"));
     quit->setObjectName(qs("cmdSchlußjetzt"));
     connectTo(quit, &L::cmdSchliessen_Click);

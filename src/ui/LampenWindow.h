@@ -87,6 +87,8 @@ private:
     void stackPanels();
 
     void connectEvents();
+    // "Arbeitsblatt als PDF…": asks for a file name and writes the group as a worksheet.
+    void cmdArbeitsblatt_Click();
     // Runs one handler of the headless window, then mirrors the result and honours a close.
     template <class F> void run(F&& handler) {
         if (syncing_)

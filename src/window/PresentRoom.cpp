@@ -1,23 +1,13 @@
 // The room: lamps on an outer circle, switches on an inner circle, and the wiring between them.
 
 #include "Presentation.h"
-
-#include <cmath>
+#include "Ring.h"
 
 namespace lampen {
 
 namespace {
 
-struct Point {
-    double x, y;
-};
-
-// Element i of n on a ring turned by phi with radius r. The constant 3.1415 (not pi) keeps the
-// positions exactly where the design puts them.
-Point ringPosition(double phi, double r, int i, int n) {
-    const double theta = phi + (2 * 3.1415 * i) / n;
-    return {r * std::sin(theta), r * std::cos(theta)};
-}
+using Point = RingPoint;
 
 void centreOn(Placed& p, Point c, double width, double height) {
     p.width = width;

@@ -22,6 +22,7 @@
 #include <QtTest>
 #include <optional>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -42,11 +43,21 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The text of a PDF as poppler's pdftotext reads it.
+QString pdfText(const QString& pdf) {
+    const QByteArray name = QFile::encodeName(pdf);
+    if (std::system(("pdftotext -enc UTF-8 '" + name + "' '" + name + ".txt'").constData()) != 0)
+        return {};
+    return QString::fromUtf8(readFile(pdf + QStringLiteral(".txt")));
+}
+
 // What one modal dialog showed.
 struct Seen {
-    QString className, objectName, title, text, directory;
+    QString className, objectName, title, text, informative, directory, suffix;
     QStringList filters;
     int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool confirmsOverwrite = false;
 };
 
 // While it lives, answers the modal dialogs a handler opens: a message box with its button, a
@@ -79,7 +90,9 @@ private:
             behind();
         if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
             s.text = box->text();
+            s.informative = box->informativeText();
             s.buttons = static_cast<int>(box->buttons().size());
+            s.icon = box->icon();
             if (s.buttons > 1 && !answers.isEmpty()) {
                 seen.push_back(s);
                 QAbstractButton* button = box->button(answers.takeFirst());
@@ -89,6 +102,8 @@ private:
         } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
             s.directory = files->directory().absolutePath();
             s.filters = files->nameFilters();
+            s.suffix = files->defaultSuffix();
+            s.confirmsOverwrite = !files->testOption(QFileDialog::DontConfirmOverwrite);
             accept = !fileNames.isEmpty();
             if (accept)
                 files->selectFile(fileNames.takeFirst());
@@ -198,7 +213,8 @@ private slots:
         const std::pair<const char*, QStringList> menus[] = {
             {"cmdDatei",
              {"Datei", "cmdLaden", "Datei öffnen", "cmdSpeichern", "Datei speichern",
-              "cmdSchließen", "Programm beenden"}},
+              "cmdSchließen", "Programm beenden", "", "", "cmdArbeitsblatt",
+              "Arbeitsblatt als PDF…"}},
             {"cmdSchaltung",
              {"Schaltung", "cmdÄndern", "ändern", "cmdHinzufügen", "hinzufügen", "cmdLöschen",
               "&löschen"}},
@@ -436,6 +452,44 @@ private slots:
         QCOMPARE(group.count("\r\n"), 19);
         QVERIFY(bytes.startsWith("2*110*111*001*\r\n"));
         QCOMPARE(bytes, group.replace(0, 14, "2*110*111*001*"));
+    }
+
+    // "Arbeitsblatt als PDF…": the save dialog, the PDF with the window's task on the current
+    // circuit's page (circuit 4, ten lamps, fewer of them wanted), one box when writing fails.
+    void worksheetOfTheGroupWithTheCurrentTask() {
+        const lampen::GameState& model = window_->model().state();
+        for (int i = 0; i < 3; ++i)
+            click(QStringLiteral("cmdNächstes"));
+        QStringList lamps;
+        for (int tries = 0; tries < 30 && (lamps.isEmpty() || lamps.size() == 10); ++tries) {
+            click(QStringLiteral("cmdAufgabe"));
+            lamps.clear();
+            for (int l = 0; l <= model.maxIndex; ++l)
+                if ((model.target >> l) & 1u)
+                    lamps << QStringLiteral("L%1").arg(l);
+        }
+        QVERIFY(model.maxIndex == 9 && !lamps.isEmpty() && lamps.size() < 10);
+
+        ModalWatcher watcher;
+        watcher.fileNames << QStringLiteral("blatt") << dir_->filePath(QStringLiteral("x/b.pdf"));
+        trigger("cmdArbeitsblatt");
+        trigger("cmdArbeitsblatt");
+        QCOMPARE(watcher.seen.size(), std::size_t{3});
+        const Seen& dialog = watcher.seen[0];
+        QCOMPARE(QFileInfo(dialog.directory).canonicalFilePath(),
+                 QFileInfo(QDir::currentPath()).canonicalFilePath());
+        QVERIFY(dialog.filters.join(u'\n').contains(QStringLiteral("*.pdf")));
+        QVERIFY(dialog.suffix == QStringLiteral("pdf") && dialog.confirmsOverwrite);
+        const QString text = pdfText(dir_->filePath(QStringLiteral("blatt.pdf")));
+        QVERIFY2(text.startsWith(QStringLiteral("Schaltung 1 von 19")), "no PDF or no pdftotext");
+        const QString key = text.mid(text.indexOf(QStringLiteral("Schaltung 4\n")));
+        QVERIFY(key.contains(QStringLiteral("Ziel: ") + lamps.join(QStringLiteral(", ")) + u' '));
+
+        const Seen& box = watcher.seen[2];
+        QCOMPARE(box.className, QStringLiteral("QMessageBox"));
+        QVERIFY(box.title == QStringLiteral("Fehler") && box.icon == QMessageBox::Critical);
+        QCOMPARE(box.buttons, 1);
+        QVERIFY(box.informative.contains(QStringLiteral("kann keine Datei angelegt werden")));
     }
 };
 
