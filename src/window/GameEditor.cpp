@@ -32,6 +32,7 @@ void Game::unwireAll() {
     for (int s = 0; s <= kMaxIndex; ++s)
         for (int l = 0; l <= kMaxIndex; ++l)
             s_.wiring(s, l) = 0;
+    restartRechenweg();
     redrawn();
     storeCircuit();
 }
@@ -45,6 +46,7 @@ void Game::toggleWire(int lamp) {
     // A digit 2..9 read from a file is no wire; a click makes it one, so the cell stays one digit.
     cell = cell == 1 ? 0 : 1;
     s_.lit ^= 1u << lamp; // the lamp keeps showing the wiring of the selected switch
+    restartRechenweg();
     redrawn();
     storeCircuit();
 }
