@@ -12,6 +12,9 @@ Tip Game::tip() {
 }
 
 void Game::showRechenweg() {
+    // Wires changed in the editor: "Lösbarkeit" must speak of the task the Rechenweg solves.
+    if (s_.editMode())
+        analyseTarget();
     hidePanels(); // in edit mode this ends it, as every panel does
     s_.panels.rechenweg = true;
     restartRechenweg();

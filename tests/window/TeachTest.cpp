@@ -178,6 +178,14 @@ TEST_F(Teach, RechenwegResultAgreesWithLoesbarkeitOnEveryBuiltInCircuit) {
                                           maskOf(v.cmdSchalter, &SwitchView::marked) == named))
             << "circuit " << c << ": " << list;
     }
+    // Opened from the editor after every wire was taken away: no switch lights anything.
+    w.cmdAendern_Click();
+    w.cmdLampenaus_Click();
+    w.cmdRechenweg_Click();
+    w.cmdAlleSchritte_Click();
+    EXPECT_EQ(std::tuple(result(w.view().txtRechenweg).substr(0, 21), s().analysis.rank,
+                         s().analysis.targetSolvable),
+              std::tuple("Rang: 0\nkeine Lösung", 0, false));
 }
 
 } // namespace
