@@ -137,7 +137,10 @@ void LampenWindow::buildMenus() {
         {"cmdAnalyse",
          "Analyse",
          {{"cmdStatus", "Lösbarkeit", &L::cmdStatus_Click},
-          {"cmdWege", "Lösungswege", &L::cmdWege_Click}}},
+          {"cmdWege", "Lösungswege", &L::cmdWege_Click},
+          {nullptr, nullptr, nullptr}, // a separator
+          {"cmdTipp", "Tipp", &L::cmdTipp_Click},
+          {"cmdRechenweg", "Rechenweg", &L::cmdRechenweg_Click}}},
         {"cmdInformation",
          "Information",
          {{"cmdHilfe", "Hilfe zur Bedienung", &L::cmdHilfe_Click},
@@ -156,6 +159,10 @@ void LampenWindow::buildMenus() {
         auto* menu = new QMenu(qs(m.title), bar); // owned by the menu bar
         menu->setObjectName(qs(m.name));
         for (const Item& item : m.items) {
+            if (!item.name) {
+                menu->addSeparator();
+                continue;
+            }
             QAction* a = menu->addAction(qs(item.caption));
             a->setObjectName(qs(item.name));
             connectTo(a, item.handler);
@@ -399,8 +406,8 @@ void LampenWindow::buildStatistics(QWidget* client) {
 void LampenWindow::stackPanels() {
     // Back to front: the illustration with its lamp and cord, then the panels that share its
     // place, the matrix view in front of all.
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{imgDon_, Line3_, shpDonlamp_, lblWege_, lblErklaerung_[0],
-                                         lblErklaerung_[1], lblAendern_, picMatrix_})
+    for (QWidget* w : std::initializer_list<QWidget*>{imgDon_, Line3_, shpDonlamp_, lblWege_,
+                                                      lblRechenweg_, lblErklaerung_[0],
+                                                      lblErklaerung_[1], lblAendern_, picMatrix_})
         w->raise();
 }

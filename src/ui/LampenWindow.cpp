@@ -65,6 +65,7 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     buildSolutions(client_);
     buildExplanations(client_);
     buildEditor(client_);
+    buildRechenweg(client_);
     buildMatrix(client_);
     buildStatistics(client_);
     stackPanels();

@@ -84,6 +84,7 @@ private:
     void buildEditor(QWidget* client);
     void buildMatrix(QWidget* client);
     void buildStatistics(QWidget* client);
+    void buildRechenweg(QWidget* client); // BuildRechenweg.cpp, with its events and mirroring
     void stackPanels();
 
     void connectEvents();
@@ -110,6 +111,7 @@ private:
     void syncPanels(const lampen::View& v);
     void syncMatrix(const lampen::View& v);
     void syncControls(const lampen::View& v);
+    void syncRechenweg(const lampen::View& v);
 
     ScreenMetrics screen_;
     double twipsPerPixel_ = 15;
@@ -148,4 +150,8 @@ private:
     LampShape* shpDonlamp_ = nullptr;
     RuleLine* Line3_ = nullptr;
     std::array<QLineEdit*, 6> txtStatistik_{};
+    QGroupBox* lblRechenweg_ = nullptr;
+    QPlainTextEdit* txtRechenweg_ = nullptr;
+    QPushButton *cmdSchritt_ = nullptr, *cmdAlleSchritte_ = nullptr;
+    std::string shownRechenweg_;
 };

@@ -68,6 +68,7 @@ void LampenWindow::sync() {
     syncMatrix(v);
     syncPanels(v);
     syncControls(v);
+    syncRechenweg(v);
     syncing_ = false;
 }
 

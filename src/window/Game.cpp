@@ -142,6 +142,7 @@ void Game::newTask() {
 }
 
 void Game::drawTarget() {
+    restartRechenweg();
     s_.solutionShown = false;
     s_.presses = ShownNumber::plain(0);
     s_.outcome = Outcome::Open;
@@ -171,6 +172,7 @@ void Game::drawTarget() {
 
 void Game::setTarget(unsigned lamps) {
     s_.target = lamps & ((1u << kLampCount) - 1);
+    restartRechenweg();
     analyseTarget();
 }
 
@@ -186,10 +188,14 @@ void Game::countMatches() {
 }
 
 void Game::showSolutions() {
-    s_.solutionShown = true;
     hidePanels();
     s_.panels.solutions = true;
     s_.solutionsShown = s_.analysis.solutionText;
+    noteSolutionAsked();
+}
+
+void Game::noteSolutionAsked() {
+    s_.solutionShown = true;
     s_.counters.solutionsAsked = plus(s_.counters.solutionsAsked, 1);
     s_.workStarted = true;
 }
@@ -223,6 +229,7 @@ void Game::hidePanels() {
     s_.panels.solutions = false;
     s_.panels.explanation = {false, false};
     s_.panels.matrix = false;
+    s_.panels.rechenweg = false;
 }
 
 void Game::showHelp(int which) {

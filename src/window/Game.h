@@ -5,6 +5,7 @@
 
 #include "GameState.h"
 #include "Random.h"
+#include "Tip.h"
 
 #include <string>
 #include <vector>
@@ -62,6 +63,14 @@ public:
     void finishAssessment() { s_.generalAssessed = true; }
     void clearCounters() { s_.counters = {}; }
 
+    // ---- teaching: the tip and the Rechenweg (GameTeaching.cpp) ------------------------------
+    // The next switch towards the target from the lamps as they are; asked like the solutions.
+    Tip tip();
+    void showRechenweg(); // the panel at "Schritt 0"; asked like the solutions
+    void hideRechenweg() { s_.panels.rechenweg = false; }
+    void nextStep();
+    void allSteps();
+
     // ---- the editor --------------------------------------------------------------------------
     void enterEditMode();
     void leaveEditMode(); // "fertig": back to play with a new target of every lamp
@@ -98,6 +107,11 @@ private:
     void analyseTarget();
     void countMatches();
     void hidePanels();
+    // The solution paths, a tip or the Rechenweg were asked for: no point for a shortest success.
+    void noteSolutionAsked();
+    // A new task or wiring: the Rechenweg starts again at its start matrix.
+    void restartRechenweg() { s_.rechenwegSteps = 0; }
+    int rechenwegStepCount() const;
     // Redrawing the room unchecks the solvability answer.
     void redrawn() { s_.solvableAnswer = {}; }
     static ShownNumber plus(ShownNumber n, int d) { return ShownNumber::counted(n.value + d); }

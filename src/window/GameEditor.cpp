@@ -53,6 +53,7 @@ void Game::unwireAll() {
         for (int l = 0; l <= kMaxIndex; ++l)
             s_.wiring(s, l) = 0;
     showSelectedWiring();
+    restartRechenweg();
     redrawn();
     storeCircuit();
 }
@@ -68,6 +69,7 @@ void Game::toggleWire(int lamp) {
     // A digit 2..9 read from a file is no wire; a click makes it one, so the cell stays one digit.
     cell = cell == 1 ? 0 : 1;
     showSelectedWiring();
+    restartRechenweg();
     redrawn();
     storeCircuit();
 }

@@ -52,6 +52,7 @@ struct Panels {
     bool solutions = false;
     bool matrix = false;
     std::array<bool, 2> explanation{true, false}; // "Hilfe zur Bedienung", "Mathematisches"
+    bool rechenweg = false;
     MatrixPlace matrixPlace = MatrixPlace::Design;
     friend bool operator==(const Panels&, const Panels&) = default;
 };
@@ -99,6 +100,7 @@ struct GameState {
     std::string solutionsShown;             // the solution text as it was asked for
     std::array<bool, 2> solvableAnswer{};   // "falsch", "richtig" of the solvability question
     std::array<bool, 2> allPatternAnswer{}; // "richtig", "falsch" of the general question
+    int rechenwegSteps = 0; // row operations the Rechenweg shows after its start matrix
 
     // The editor and the room.
     std::optional<int> selectedSwitch; // the switch whose wiring the editor shows

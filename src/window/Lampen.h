@@ -58,6 +58,13 @@ public:
     void Option1_Click(int index);
     void cmdclear_Click() { game_.clearCounters(); }
 
+    // ---- teaching: the tip and the Rechenweg panel (TeachingCommands.cpp) -----------------
+    void cmdTipp_Click();
+    void cmdRechenweg_Click() { game_.showRechenweg(); }
+    void cmdSchritt_Click() { game_.nextStep(); }
+    void cmdAlleSchritte_Click() { game_.allSteps(); }
+    void cmdRechenwegAus_Click() { game_.hideRechenweg(); }
+
     // ---- files -----------------------------------------------------------------------------
     void cmdLaden_Click();
     // "Datei öffnen" with the name the dialog would have returned: opening a group named on the

@@ -54,6 +54,7 @@ constexpr std::array kWindowRows{
     box("lblErklärung(0)", 7200, 960, 4812, 3852, 8),
     box("lblErklärung(1)", 7200, 960, 4812, 3852, 8),
     box("lblWege", 7200, 960, 4812, 3852, 8),
+    box("lblRechenweg", 7200, 960, 4812, 3852, 8),
     box("picMatrix", 7200, 1000, 4812, 3832, 12),
     box("imgDon", 7200, 1080, 4812, 3632, kNoFont),
     box("shpDonlamp", 7320, 2160, 972, 972, kNoFont),
@@ -97,6 +98,15 @@ constexpr std::array kWegeRows{
     box("txtWege", 120, 600, 4452, 2412, 14),
     box("cmdInfofenster(1)", 600, 3240, 1332, 372, 8),
     box("cmdInfofenster(0)", 2760, 3240, 1332, 372, 8),
+};
+
+// The Rechenweg: the text as wide as the frame allows, so a matrix of ten switches fits nearly
+// whole in its small fixed-width font; the three buttons below it.
+constexpr std::array kRechenwegRows{
+    box("txtRechenweg", 60, 120, 4692, 3120, 7),
+    box("cmdSchritt", 120, 3360, 1452, 372, 8),
+    box("cmdAlleSchritte", 1680, 3360, 1452, 372, 8),
+    box("cmdRechenwegAus", 3240, 3360, 1452, 372, 8),
 };
 
 // Room controls in twips from the room's top-left corner of the reference design. The room's
@@ -297,6 +307,7 @@ Layout layoutWindow(double screenWidthTwips, double screenHeightTwips) {
     scaler.addAll(kEditRows, "lblÄndern");
     explanationRows(scaler);
     scaler.addAll(kWegeRows, "lblWege");
+    scaler.addAll(kRechenwegRows, "lblRechenweg");
     matrixRows(layout);
     roomRows(layout);
     typedPlaces(layout);

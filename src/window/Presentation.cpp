@@ -77,7 +77,8 @@ View present(const GameState& state, const Layout& layout, double matrixLine) {
     presentBar(state, v);
     presentMatrix(state, layout, matrixLine, v);
     const Panels& p = state.panels;
-    v.panels = {p.editor, p.solutions, p.matrix, p.explanation, matrixTop(p, layout)};
+    v.panels = {p.editor, p.solutions, p.matrix, p.explanation, matrixTop(p, layout), p.rechenweg};
+    presentRechenweg(state, v);
     v.optLoesbar = state.solvableAnswer;
     v.Option1 = state.allPatternAnswer;
     v.sliders = state.sliders;

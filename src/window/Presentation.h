@@ -32,12 +32,14 @@ struct LampView : Placed {
 
 struct SwitchView : Placed {
     double fontSize = 8; // points
+    bool marked = false; // in the solution the Rechenweg shows: a bold caption
 };
 
 struct PanelView {
     bool editor = false, solutions = false, matrix = false;
     std::array<bool, 2> explanation{};
     double matrixTop = 0; // twips
+    bool rechenweg = false;
 };
 
 struct View {
@@ -63,6 +65,10 @@ struct View {
 
     PanelView panels;
     std::array<bool, 2> optLoesbar{}, Option1{};
+
+    // The Rechenweg panel: its text while it is shown, and whether a step is left.
+    std::string txtRechenweg;
+    bool cmdSchrittEnabled = false;
     Sliders sliders;
     FileList cboDatei;
 };
@@ -79,5 +85,6 @@ View present(const GameState& state, const Layout& layout, double matrixLine);
 // The parts, each from the state alone.
 void presentRoom(const GameState& state, const Layout& layout, View& view);
 void presentMatrix(const GameState& state, const Layout& layout, double matrixLine, View& view);
+void presentRechenweg(const GameState& state, View& view); // after the room
 
 } // namespace lampen

@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -218,7 +221,9 @@ private slots:
             {"cmdSchaltung",
              {"Schaltung", "cmdÄndern", "ändern", "cmdHinzufügen", "hinzufügen", "cmdLöschen",
               "&löschen"}},
-            {"cmdAnalyse", {"Analyse", "cmdStatus", "Lösbarkeit", "cmdWege", "Lösungswege"}},
+            {"cmdAnalyse",
+             {"Analyse", "cmdStatus", "Lösbarkeit", "cmdWege", "Lösungswege", "", "", "cmdTipp",
+              "Tipp", "cmdRechenweg", "Rechenweg"}},
             {"cmdInformation",
              {"Information", "cmdHilfe", "Hilfe zur Bedienung", "cmdMath", "Mathematisches",
               "cmdCopy", "copyright"}},
@@ -240,6 +245,47 @@ private slots:
         QCOMPARE(top[5]->objectName(), QStringLiteral("cmdSchlußjetzt"));
         QCOMPARE(top[5]->text(), QStringLiteral("Programm beenden"));
         QVERIFY(!top[5]->menu());
+    }
+
+    void tippAndTheRechenwegPanel() {
+        const QList<QAction*> analyse = get<QMenu>("cmdAnalyse")->actions();
+        QVERIFY(analyse.size() == 5 && analyse[2]->isSeparator());
+        QVERIFY(analyse[3] == get<QAction>("cmdTipp") &&
+                analyse[4] == get<QAction>("cmdRechenweg"));
+
+        auto* panel = get<QGroupBox>("lblRechenweg");
+        auto* area = get<QPlainTextEdit>("txtRechenweg");
+        QVERIFY(area->parent() == panel && area->isReadOnly() &&
+                QFontInfo(area->font()).fixedPitch());
+        const std::pair<const char*, const char*> buttons[] = {{"cmdSchritt", "nächster Schritt"},
+                                                               {"cmdAlleSchritte", "alle Schritte"},
+                                                               {"cmdRechenwegAus", "ausblenden"}};
+        for (const auto& [name, caption] : buttons) {
+            auto* b = get<QPushButton>(name);
+            QVERIFY2(b->parent() == panel && b->text() == QString::fromUtf8(caption), name);
+        }
+        QVERIFY(panel->isHidden());
+
+        trigger("cmdRechenweg");
+        QVERIFY(panel->isVisible() && !get("lblErklärung(0)")->isVisible());
+        QCOMPARE(panel->geometry(), get("lblWege")->geometry());
+        QVERIFY(area->toPlainText().startsWith(QStringLiteral("Schritt 0\n")));
+        click("cmdAlleSchritte");
+        QVERIFY(!get("cmdSchritt")->isEnabled());
+        QVERIFY(area->toPlainText().contains(QStringLiteral("Lösung: S0 S2\n")));
+        // The switches of the solution stand out in the room until the panel goes.
+        const auto bold = [&](int s) { return get(at("cmdSchalter", s))->font().bold(); };
+        QVERIFY(bold(0) && !bold(1) && bold(2));
+        click("cmdRechenwegAus");
+        QVERIFY(panel->isHidden() && !bold(0) && !bold(2));
+
+        ModalWatcher watcher;
+        trigger("cmdTipp");
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        QCOMPARE(watcher.seen[0].title, QStringLiteral("Tipp"));
+        QCOMPARE(watcher.seen[0].text, QStringLiteral("Drücken Sie S0."));
+        QCOMPARE(watcher.seen[0].buttons, 1);
+        QCOMPARE(text("txtStatistik(3)"), QStringLiteral(" 2"));
     }
 
     void layoutOnA1024By768ScreenAt96Dpi() {

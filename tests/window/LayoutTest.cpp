@@ -90,13 +90,22 @@ TEST(Layout, EveryControlIsPlacedOnceAfterItsParent) {
     for (const auto& p : l.placements)
         EXPECT_TRUE(names.insert(p.name).second && (p.parent.empty() || names.contains(p.parent)))
             << p.name;
-    EXPECT_EQ(names.size(), 130u); // 62 single controls and the elements of ten control arrays
-    const std::pair<const char*, const char*> parents[] = {
-        {"txtStatistik(5)", "Frame1"}, {"cmdSpielen", "lblÄndern"},       {"picRaum", ""},
-        {"txtWege", "lblWege"},        {"cmdMSchalter(9)", "picMatrix"},  {"lblLampen", "Frame3"},
-        {"shpLampe(9)", "picRaum"},    {"cmdAusKB(1)", "lblErklärung(1)"}};
+    EXPECT_EQ(names.size(), 135u); // 67 single controls and the elements of ten control arrays
+    const std::pair<const char*, const char*> parents[] = {{"txtStatistik(5)", "Frame1"},
+                                                           {"cmdSpielen", "lblÄndern"},
+                                                           {"picRaum", ""},
+                                                           {"txtWege", "lblWege"},
+                                                           {"cmdMSchalter(9)", "picMatrix"},
+                                                           {"lblLampen", "Frame3"},
+                                                           {"shpLampe(9)", "picRaum"},
+                                                           {"cmdAusKB(1)", "lblErklärung(1)"},
+                                                           {"txtRechenweg", "lblRechenweg"},
+                                                           {"cmdRechenwegAus", "lblRechenweg"}};
     for (const auto& [name, parent] : parents)
         EXPECT_TRUE(l.find(name) && l.find(name)->parent == parent) << name;
+    // The information panels are stacked: each covers exactly the place of the others.
+    for (const char* panel : {"lblErklärung(0)", "lblErklärung(1)", "lblRechenweg"})
+        EXPECT_TRUE(near(measures(*l.find(panel)), measures(*l.find("lblWege")))) << panel;
 }
 
 } // namespace
