@@ -1,6 +1,7 @@
 #include "NumText.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,15 +11,15 @@ namespace lampen {
 std::string numText(double n) {
     if (std::isnan(n))
         n = 0;
-    char buf[64];
-    if (n == std::trunc(n) && std::fabs(n) < 1e15)
-        std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(n));
+    // The sign's place first: a blank, or the minus the number brings.
+    char buf[64] = {' '};
+    char* const start = n >= 0 ? buf + 1 : buf;
+    char* end = start;
+    if (n == std::trunc(n) && std::fabs(n) < 1e15) // whole numbers, the common case, directly
+        end = std::to_chars(start, buf + sizeof buf, static_cast<long long>(n)).ptr;
     else
-        std::snprintf(buf, sizeof buf, "%.15g", n);
-    std::string out = buf;
-    if (n >= 0)
-        out.insert(out.begin(), ' ');
-    return out;
+        end = start + std::snprintf(start, sizeof buf - 1, "%.15g", n);
+    return std::string(buf, end);
 }
 
 double numValue(std::string_view text) {
