@@ -1,5 +1,6 @@
 #include "JsonOutput.h"
 
+#include "FileErrorText.h"
 #include "Utf8.h"
 
 #include <cstdio>
@@ -79,8 +80,12 @@ std::string jsonString(std::string_view bytes) {
 void writeJson(std::ostream& out, const std::vector<GroupReport>& groups) {
     out << "{\"files\":[";
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        out << (g == 0 ? "" : ",") << "{\"file\":" << jsonString(groups[g].file)
-            << ",\"circuits\":[";
+        out << (g == 0 ? "" : ",") << "{\"file\":" << jsonString(groups[g].file);
+        if (groups[g].error) { // in its place among the others, so the order still says which
+            out << ",\"error\":" << jsonString(germanReason(*groups[g].error)) << '}';
+            continue;
+        }
+        out << ",\"circuits\":[";
         const auto& circuits = groups[g].circuits;
         for (std::size_t i = 0; i < circuits.size(); ++i) {
             if (i != 0)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace lampen::cli {
 
@@ -99,8 +100,11 @@ void writeTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
 } // namespace
 
 void writeText(std::ostream& out, const std::vector<GroupReport>& groups) {
+    bool first = true;
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        if (g != 0)
+        if (groups[g].error) // said on stderr; the table has nothing to show
+            continue;
+        if (!std::exchange(first, false))
             out << '\n';
         out << heading(groups[g]) << '\n';
         std::vector<std::vector<std::string>> rows;

@@ -2,6 +2,7 @@
 // before the first press, for teachers preparing their groups.
 
 #include "Arguments.h"
+#include "FileErrorText.h"
 #include "JsonOutput.h"
 #include "Report.h"
 #include "TextOutput.h"
@@ -17,13 +18,6 @@ namespace {
 
 constexpr std::string_view kProgram = "lampen-analyse";
 
-// The file layer's reasons usually start with the file name already; it is named once.
-std::string failureMessage(const std::string& file, const std::string& error) {
-    if (error.rfind(file + ":", 0) == 0)
-        return error;
-    return file + ": " + error;
-}
-
 int run(const lampen::cli::Options& options) {
     using namespace lampen::cli;
     std::vector<GroupReport> groups;
@@ -33,14 +27,14 @@ int run(const lampen::cli::Options& options) {
             groups.push_back(reportBuiltIn());
             continue;
         }
-        GroupReadOutcome outcome = reportFile(source.file);
-        if (outcome.ok) {
-            groups.push_back(std::move(outcome.report));
-        } else {
-            std::cerr << kProgram << ": " << printable(failureMessage(source.file, outcome.error))
+        GroupReport report = reportFile(source.file);
+        if (report.error) {
+            std::cerr << kProgram << ": "
+                      << printable(source.file + ": " + lampen::germanReason(*report.error))
                       << '\n';
             allRead = false;
         }
+        groups.push_back(std::move(report));
     }
     if (options.json)
         writeJson(std::cout, groups);

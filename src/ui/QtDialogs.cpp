@@ -44,11 +44,14 @@ const char* QtDialogs::fileFilter() {
     return "Lampendatei (*lmp) (*.lmp)";
 }
 
-void QtDialogs::message(const std::string& text, lampen::Icon icon, const std::string& title) {
+void QtDialogs::message(const std::string& text, lampen::Icon icon, const std::string& title,
+                        const std::string& detail) {
     if (beforeBox_)
         beforeBox_();
     QMessageBox box(toQt(icon), titleOrApp(title), QString::fromStdString(text), QMessageBox::Ok,
                     parent_);
+    if (!detail.empty())
+        box.setInformativeText(QString::fromStdString(detail));
     box.exec();
 }
 

@@ -1,10 +1,11 @@
+#include "FileErrorText.h"
 #include "GroupFile.h"
 #include "Lampen.h"
 #include "NumText.h"
 
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
-#include <optional>
 #include <vector>
 
 namespace lampen {
@@ -22,26 +23,28 @@ bool endsInLmp(const std::string& name) {
 // The number of circuits to write, read from the count text as a For loop up to it would
 // (2.5 writes two lines). A count outside 0..200 cannot be written, so it is refused rather than
 // read beyond the group's slots.
-std::optional<int> countToWrite(const std::string& txtAnzahl) {
+FileResult<int> countToWrite(const std::string& txtAnzahl, const std::string& fileName) {
     const double n = std::floor(numValue(txtAnzahl));
-    if (!(n >= 0 && n <= kMaxCircuits))
-        return std::nullopt;
+    if (n > kMaxCircuits)
+        return fileError(FileErrc::TooManyLines, fileName, kMaxGroupLines);
+    if (!(n >= 0))
+        return systemError(EINVAL, fileName);
     return static_cast<int>(n);
 }
 
 } // namespace
 
-bool Lampen::readGroupFile(const std::string& name) {
+FileStatus Lampen::readGroupFile(const std::string& name) {
     // The whole file is read into a temporary first: a file that fails half-way leaves the old
     // group, its count and its current circuit exactly as they were.
-    const GroupReadResult read = lampen::readGroupFile(std::filesystem::path(name));
-    if (!read.ok)
-        return false;
+    const FileResult<GroupLines> read = lampen::readGroupFile(std::filesystem::path(name));
+    if (!read)
+        return read.error();
     int n = 0;
-    for (const std::string& line : read.lines)
+    for (const std::string& line : read.value())
         schaltgruppe.setSlot(++n, line); // at most 200 lines, so always within the slots
     txtAnzahl = numText(n);
-    return true;
+    return fileDone();
 }
 
 void Lampen::cmdLaden_Click() {
@@ -58,9 +61,9 @@ void Lampen::openGroupFile(const std::string& name) {
         showOpenedOrSaved(readGroupFile(fileName));
 }
 
-void Lampen::showOpenedOrSaved(bool done) {
+void Lampen::showOpenedOrSaved(const FileStatus& done) {
     if (!done) {
-        dialogs_.message(kBadName, Icon::Critical, "Fehler");
+        dialogs_.message(kBadName, Icon::Critical, "Fehler", germanReason(done.error()));
         return;
     }
     setTxtAktuell(numText(1));
@@ -75,17 +78,17 @@ void Lampen::cmdSpeichern_Click() {
     if (chosen.empty())
         return;
     fileName = endsInLmp(chosen) ? std::move(chosen) : chosen + ".lmp";
-    const std::optional<int> count = countToWrite(txtAnzahl);
+    const FileResult<int> count = countToWrite(txtAnzahl, fileName);
     if (!count) {
-        showOpenedOrSaved(false);
+        showOpenedOrSaved(count.error());
         return;
     }
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(*count));
-    for (int i = 1; i <= *count; ++i)
+    GroupLines lines;
+    lines.reserve(static_cast<std::size_t>(count.value()));
+    for (int i = 1; i <= count.value(); ++i)
         lines.push_back(schaltgruppe.slot(i));
     // All or nothing: on failure the file on disk is as it was before.
-    showOpenedOrSaved(writeGroupFile(std::filesystem::path(fileName), lines).ok);
+    showOpenedOrSaved(writeGroupFile(std::filesystem::path(fileName), lines));
 }
 
 void Lampen::cmdNeu_Click() {
@@ -94,8 +97,8 @@ void Lampen::cmdNeu_Click() {
     } else {
         // The name is used as it stands: no ending test, and it is not added to the list.
         fileName = cboDatei.text();
-        if (!readGroupFile(fileName)) {
-            dialogs_.message(kBadName, Icon::None, "");
+        if (const FileStatus read = readGroupFile(fileName); !read) {
+            dialogs_.message(kBadName, Icon::None, "", germanReason(read.error()));
             // The next "N" then loads the built-in group.
             cboDatei.setText(std::string(kBuiltInName));
             return;

@@ -15,6 +15,7 @@
 #include "Canvas.h"
 #include "Colour.h"
 #include "Dialogs.h"
+#include "FileError.h"
 #include "FileList.h"
 #include "Layout.h"
 #include "Schaltcode.h"
@@ -115,9 +116,9 @@ public:
     void cmdclear_Click();
 
     // ---- files ---------------------------------------------------------------------------
-    // Reads the named file into the group. On failure nothing of the group changes and false
-    // is returned; the caller shows the message.
-    bool readGroupFile(const std::string& name);
+    // Reads the named file into the group. On failure nothing of the group changes and the
+    // reason is returned; the caller shows the message.
+    FileStatus readGroupFile(const std::string& name);
     void rememberFile(const std::string& name) { cboDatei.rememberFile(name); }
     void cmdLaden_Click();
     // "Datei öffnen" with the name the dialog would have returned: opening a group named on the
@@ -235,7 +236,7 @@ public:
 private:
     // After "Datei öffnen" or "Datei speichern": circuit 1 of the group as a fresh task and the
     // name in the list, or the message when the file could not be read or written.
-    void showOpenedOrSaved(bool done);
+    void showOpenedOrSaved(const FileStatus& done);
     // insertCircuit, telling whether the circuit was inserted or refused.
     bool insertNewCircuit(int where);
     unsigned targetMask() const; // bit l set for every target lamp 0..k

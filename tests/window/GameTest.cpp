@@ -128,8 +128,8 @@ TEST_F(Game, OpeningAGroupByNameIsDateiOeffnenWithItsMessage) {
                           l->cboDatei.entries().front() + "|" + l->schaltgruppe.slot(2),
                       " 2| 1|" + file + "|" + two + "|3*1000*0100*0010*0001*");
     }
-    EXPECT_EQ(h.dialogs.boxes,
-              std::vector<Box>(2, {"Ungültiger Dateiname!", Icon::Critical, "Fehler"}));
+    EXPECT_EQ(h.dialogs.boxes, std::vector<Box>(2, {"Ungültiger Dateiname!", Icon::Critical,
+                                                    "Fehler", "Datei oder Ordner nicht gefunden"}));
     std::remove(two.c_str());
 }
 
