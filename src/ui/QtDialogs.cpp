@@ -88,6 +88,8 @@ std::string QtDialogs::askFileName(const QString& title, QFileDialog::AcceptMode
     // replaces a file without a second question, since every box of the program has one button.
     dialog.setOptions(QFileDialog::HideNameFilterDetails | QFileDialog::DontUseNativeDialog |
                       QFileDialog::DontConfirmOverwrite);
+    // "*.lmp" exactly: the program reads no "x.LMP", so the dialog does not offer one.
+    dialog.setFilter(dialog.filter() | QDir::CaseSensitive);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return fileName(dialog.selectedFiles().front());
