@@ -122,8 +122,10 @@ public:
         int err = EEXIST;
         for (int attempt = 0; attempt < kNameAttempts && err == EEXIST; ++attempt) {
             fs::path name = names_.next(folder);
-            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
-                ::linkat(fd_.get(), "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) {
+            int rc = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+            if (rc != 0 && errno == ENOENT) // no /proc: by the descriptor, where that is allowed
+                rc = ::linkat(fd_.get(), "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+            if (rc == 0) {
                 name_ = std::move(name);
                 return 0;
             }
