@@ -53,8 +53,9 @@ inline FileError fileError(FileErrc code, std::filesystem::path path, std::uintm
 // Either the value or the reason why there is none.
 template <class T> class FileResult {
 public:
-    FileResult(T value) : v_(std::move(value)) {}         // NOLINT: implicit by design
-    FileResult(FileError error) : v_(std::move(error)) {} // NOLINT: implicit by design
+    // Implicit, so that a function returns its value or its error as it stands.
+    FileResult(T value) : v_(std::move(value)) {}
+    FileResult(FileError error) : v_(std::move(error)) {}
 
     bool ok() const { return v_.index() == 0; }
     explicit operator bool() const { return ok(); }
