@@ -38,7 +38,7 @@ bench: deps
 	scripts/run-benchmarks build-bench
 
 fuzz: deps
-	scripts/run-fuzz 600
+	scripts/run-fuzz --each 600
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) build-bench build-fuzz

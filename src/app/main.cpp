@@ -5,6 +5,7 @@
 #include "LampenWindow.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -69,8 +70,10 @@ int main(int argc, char* argv[]) {
         });
 
     if (!line.file.empty()) {
-        // Once the event loop runs, so that a failure's message box stands over the window.
-        const QString file = QFile::decodeName(line.file.c_str());
+        // The name's bytes as the system gave them: a name that is not UTF-8 cannot pass through
+        // a QString. Once the event loop runs, so that a failure's message box stands over the
+        // window.
+        const QByteArray file(line.file.data(), static_cast<qsizetype>(line.file.size()));
         QTimer::singleShot(0, &window, [&window, file] { window.openFromCommandLine(file); });
     }
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "JsonOutput.h"
 
+#include "FileErrorText.h"
 #include "Utf8.h"
 
 namespace lampen::cli {
@@ -108,6 +109,12 @@ void JsonWriter::group(const GroupReport& report) {
     separate();
     out_.put("{\"file\":");
     putJsonString(out_, report.file);
+    if (report.error) { // in its place among the others, so the order still says which
+        out_.put(",\"error\":");
+        putJsonString(out_, germanReason(*report.error));
+        out_.put('}');
+        return;
+    }
     out_.put(",\"circuits\":[");
     for (std::size_t i = 0; i < report.circuits.size(); ++i) {
         if (i != 0)

@@ -46,16 +46,11 @@ GroupReport reportBuiltIn() {
                        std::vector<std::string>(builtIn.begin(), builtIn.end()));
 }
 
-GroupReadOutcome reportFile(const std::string& file) {
-    GroupReadOutcome outcome;
-    GroupReadResult read = readGroupFile(std::filesystem::path(file));
-    if (!read.ok) {
-        outcome.error = read.error.empty() ? "nicht lesbar" : read.error;
-        return outcome;
-    }
-    outcome.ok = true;
-    outcome.report = reportGroup(file, read.lines);
-    return outcome;
+GroupReport reportFile(const std::string& file) {
+    const FileResult<GroupLines> read = readGroupFile(std::filesystem::path(file));
+    if (!read)
+        return {file, {}, read.error()};
+    return reportGroup(file, read.value());
 }
 
 } // namespace lampen::cli

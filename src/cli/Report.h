@@ -2,6 +2,8 @@
 // What lampen-analyse reports: per circuit of a group its size, rank and pattern counts, and
 // the analysis of the target "all lamps", the first task the window sets for every circuit.
 
+#include "FileError.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -27,17 +29,13 @@ struct CircuitReport {
 struct GroupReport {
     std::string file; // the name as given, or the built-in group's name
     std::vector<CircuitReport> circuits;
-};
-
-struct GroupReadOutcome {
-    bool ok = false;
-    GroupReport report;
-    std::string error; // why the file could not be read
+    std::optional<FileError> error; // why the file could not be read; then no circuits
 };
 
 CircuitReport reportCircuit(int nr, std::string_view code);
 GroupReport reportGroup(std::string file, const std::vector<std::string>& codes);
 GroupReport reportBuiltIn();
-GroupReadOutcome reportFile(const std::string& file);
+// The report of the named file, or of why it could not be read.
+GroupReport reportFile(const std::string& file);
 
 } // namespace lampen::cli

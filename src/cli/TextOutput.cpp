@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace lampen::cli {
 
@@ -106,6 +107,8 @@ void putTable(OutputBuffer& out, const std::vector<std::vector<std::string>>& ro
 } // namespace
 
 void TextWriter::group(const GroupReport& report) {
+    if (report.error) // said on stderr; the table has nothing to show
+        return;
     if (!first_)
         out_.put('\n');
     first_ = false;

@@ -1,5 +1,6 @@
 #include "WorksheetCommand.h"
 
+#include "FileErrorText.h"
 #include "GroupFile.h"
 #include "Schaltgruppe.h"
 #include "Utf8.h"
@@ -42,13 +43,11 @@ int writeWorksheetFile(const Options& options) {
         input.groupName = std::string(kBuiltInName);
         input.codes.assign(builtInCodes().begin(), builtInCodes().end());
     } else {
-        GroupReadResult read = readGroupFile(source.file);
-        if (!read.ok)
-            return fail(read.error.rfind(source.file + ":", 0) == 0
-                            ? read.error
-                            : source.file + ": " + read.error);
+        FileResult<GroupLines> read = readGroupFile(source.file);
+        if (!read)
+            return fail(source.file + ": " + germanReason(read.error()));
         input.groupName = source.file;
-        input.codes = std::move(read.lines);
+        input.codes = std::move(read.value());
     }
 
     offScreenWithoutDisplay();

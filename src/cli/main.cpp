@@ -2,6 +2,7 @@
 // before the first press, for teachers preparing their groups.
 
 #include "Arguments.h"
+#include "FileErrorText.h"
 #include "JsonOutput.h"
 #include "OutputBuffer.h"
 #include "Report.h"
@@ -20,13 +21,6 @@ namespace {
 
 constexpr std::string_view kProgram = "lampen-analyse";
 
-// The file layer's reasons usually start with the file name already; it is named once.
-std::string failureMessage(const std::string& file, const std::string& error) {
-    if (error.rfind(file + ":", 0) == 0)
-        return error;
-    return file + ": " + error;
-}
-
 // Each group is read, reported, written and freed before the next one is read, so memory stays
 // that of one group however many files are named.
 int run(const lampen::cli::Options& options) {
@@ -43,14 +37,14 @@ int run(const lampen::cli::Options& options) {
             writer.group(reportBuiltIn());
             continue;
         }
-        const GroupReadOutcome outcome = reportFile(source.file);
-        if (outcome.ok) {
-            writer.group(outcome.report);
-        } else {
-            std::cerr << kProgram << ": " << printable(failureMessage(source.file, outcome.error))
+        const GroupReport report = reportFile(source.file);
+        if (report.error) {
+            std::cerr << kProgram << ": "
+                      << printable(source.file + ": " + lampen::germanReason(*report.error))
                       << '\n';
             allRead = false;
         }
+        writer.group(report); // an unreadable file keeps its place in the JSON document
     }
     writer.finish();
     if (!out.flush()) {

@@ -1,7 +1,17 @@
 #pragma once
-// Whole files as bytes, without any text translation. Reading is bounded; replacing a file is
-// all or nothing: the new bytes go into a temporary file in the same folder, which is synced and
-// then renamed over the target, so a failure at any step leaves the old file as it was.
+// Whole files as bytes, without any text translation.
+//
+// Reading is bounded and touches regular files only: a FIFO, socket or device is refused before
+// it is opened for reading.
+//
+// Replacing a file keeps it what it was. Where it can, the new bytes go into a temporary file in
+// the same folder (unnamed, O_TMPFILE, where the file system allows it, so a crash leaves nothing
+// behind), which gets the old file's owner, group and mode, is synced and then renamed over the
+// target: a failure at any step leaves the old file as it was. Where a rename would change the
+// file (a hard link, another user's file whose owner or group cannot be kept, a folder the user
+// cannot write), the file is rewritten in place instead, after its space has been reserved.
+
+#include "FileError.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -10,24 +20,12 @@
 
 namespace lampen {
 
-struct FileBytesResult {
-    bool ok = false;
-    std::string bytes; // the whole file; empty unless ok
-    std::string error; // "<file>: <reason>" unless ok
-};
+// Reads a regular file of at most maxBytes bytes.
+FileResult<std::string> readFileBytes(const std::filesystem::path& file, std::uintmax_t maxBytes);
 
-// Reads a regular file of at most maxBytes bytes. A folder, a device, a missing or unreadable
-// file, or a larger file is a failure.
-FileBytesResult readFileBytes(const std::filesystem::path& file, std::uintmax_t maxBytes);
-
-struct FileWriteResult {
-    bool ok = false;
-    std::string error; // "<file>: <reason>" unless ok
-};
-
-// Replaces the file's contents with the bytes (creating it if needed). A symbolic link is
-// followed, a write-protected file or a folder is refused, and an existing file keeps its
-// permission bits. On failure the old file is untouched and no temporary file is left behind.
-FileWriteResult replaceFileBytes(const std::filesystem::path& file, std::string_view bytes);
+// Replaces the file's contents with the bytes, creating it if needed. Symbolic links are
+// followed, also to a target that does not exist yet; a write-protected file, a folder or
+// anything but a regular file is refused.
+FileStatus replaceFileBytes(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace lampen

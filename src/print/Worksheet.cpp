@@ -4,6 +4,7 @@
 #include "CircuitPage.h"
 #include "CircuitSheet.h"
 #include "FileBytes.h"
+#include "FileErrorText.h"
 #include "PageText.h"
 
 #include <QBuffer>
@@ -77,9 +78,11 @@ WorksheetResult writeWorksheet(const std::filesystem::path& file, const Workshee
     const WorksheetPdf pdf = renderWorksheet(input);
     if (!pdf.ok)
         return {false, pdf.error};
-    const FileWriteResult written = replaceFileBytes(
+    const FileStatus written = replaceFileBytes(
         file, std::string_view(pdf.bytes.constData(), static_cast<std::size_t>(pdf.bytes.size())));
-    return {written.ok, written.error};
+    if (!written)
+        return {false, file.string() + ": " + germanReason(written.error())};
+    return {true, {}};
 }
 
 } // namespace lampen::print

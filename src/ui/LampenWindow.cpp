@@ -146,7 +146,11 @@ void LampenWindow::connectEvents() {
 
 void LampenWindow::openFromCommandLine(const QString& path) {
     // The name as the user typed it, in the bytes the file system knows it by.
-    const std::string name = QFile::encodeName(path).toStdString();
+    openFromCommandLine(QFile::encodeName(path));
+}
+
+void LampenWindow::openFromCommandLine(const QByteArray& nativePath) {
+    const std::string name = nativePath.toStdString();
     run([&] { model_.openGroupFile(name); });
 }
 

@@ -8,6 +8,7 @@
 #include "QtDialogs.h"
 #include "QtTextMetrics.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QSize>
 
@@ -51,6 +52,8 @@ public:
     // Opens the group named on the command line exactly as "Datei öffnen" does with a chosen
     // name: the same handler, the same messages; a name without ".lmp" does nothing.
     void openFromCommandLine(const QString& path);
+    // The same with the name's bytes, which need not be UTF-8 (a QString cannot hold them).
+    void openFromCommandLine(const QByteArray& nativePath);
 
     static ScreenMetrics primaryScreen();
     // Puts the window's frame, decorations included, inside the screen's available area.

@@ -69,10 +69,13 @@ const char* QtDialogs::fileFilter() {
     return "Lampendatei (*lmp) (*.lmp)";
 }
 
-void QtDialogs::message(const std::string& text, lampen::Icon icon, const std::string& title) {
+void QtDialogs::message(const std::string& text, lampen::Icon icon, const std::string& title,
+                        const std::string& detail) {
     if (beforeBox_)
         beforeBox_();
     QMessageBox box(toQt(icon), titleOrApp(title), boxText(text), QMessageBox::Ok, parent_);
+    if (!detail.empty())
+        box.setInformativeText(boxText(detail));
     box.exec();
 }
 
@@ -109,6 +112,8 @@ std::string QtDialogs::askFileName(const QString& title, QFileDialog::AcceptMode
     // before an existing file is replaced.
     dialog.setOptions(QFileDialog::HideNameFilterDetails | QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(QStringLiteral("lmp"));
+    // "*.lmp" exactly: the program reads no "x.LMP", so the dialog does not offer one.
+    dialog.setFilter(dialog.filter() | QDir::CaseSensitive);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return fileName(dialog.selectedFiles().front());

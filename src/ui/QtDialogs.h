@@ -15,7 +15,8 @@ public:
     // beforeBox runs before any box opens, so the window shows its current state behind it.
     QtDialogs(QWidget* parent, std::function<void()> beforeBox);
 
-    void message(const std::string& text, lampen::Icon icon, const std::string& title) override;
+    void message(const std::string& text, lampen::Icon icon, const std::string& title,
+                 const std::string& detail) override;
     std::string input(const std::string& prompt, const std::string& title) override;
     std::string openFileName() override;
     std::string saveFileName() override;

@@ -1,9 +1,12 @@
 // The file commands: opening and saving a group, reloading the one the list box names, and
-// removing the current group's entry.
+// removing the current group's entry. A file's trouble comes back as a FileError; its German
+// reason stands in the box under the design's own message.
 
+#include "FileErrorText.h"
 #include "GroupFile.h"
 #include "Lampen.h"
 
+#include <cerrno>
 #include <filesystem>
 
 namespace lampen {
@@ -20,14 +23,24 @@ bool endsInLmp(const std::string& name) {
 
 } // namespace
 
-bool Lampen::readGroup(const std::string& name) {
+FileStatus Lampen::readGroup(const std::string& name) {
     // The whole file is read first: a file that fails half-way leaves the old group, its count
     // and its current circuit exactly as they were.
-    const GroupReadResult read = readGroupFile(std::filesystem::path(name));
-    if (!read.ok)
-        return false;
-    game_.takeGroup(read.lines);
-    return true;
+    const FileResult<GroupLines> read = readGroupFile(std::filesystem::path(name));
+    if (!read)
+        return read.error();
+    game_.takeGroup(read.value());
+    return fileDone();
+}
+
+FileStatus Lampen::saveGroup(const std::string& name) {
+    const std::optional<GroupLines> lines = game_.linesToSave();
+    if (!lines) // a count outside the group: too many, or none that can be counted
+        return state().count.value > kMaxCircuits
+                   ? fileError(FileErrc::TooManyLines, name, kMaxGroupLines)
+                   : systemError(EINVAL, name);
+    // All or nothing: on failure the file on disk is as it was before.
+    return writeGroupFile(std::filesystem::path(name), *lines);
 }
 
 void Lampen::cmdLaden_Click() {
@@ -43,9 +56,9 @@ void Lampen::openGroupFile(const std::string& name) {
         showOpenedOrSaved(readGroup(name));
 }
 
-void Lampen::showOpenedOrSaved(bool done) {
+void Lampen::showOpenedOrSaved(const FileStatus& done) {
     if (!done) {
-        dialogs_.message(kBadName, Icon::Critical, "Fehler");
+        dialogs_.message(kBadName, Icon::Critical, "Fehler", germanReason(done.error()));
         return;
     }
     game_.rememberFile(state().fileName);
@@ -58,9 +71,7 @@ void Lampen::cmdSpeichern_Click() {
     if (chosen.empty())
         return;
     game_.setFileName(endsInLmp(chosen) ? chosen : chosen + ".lmp");
-    const auto lines = game_.linesToSave();
-    // All or nothing: on failure the file on disk is as it was before.
-    showOpenedOrSaved(lines && writeGroupFile(std::filesystem::path(state().fileName), *lines).ok);
+    showOpenedOrSaved(saveGroup(state().fileName));
 }
 
 void Lampen::cmdNeu_Click() {
@@ -70,8 +81,8 @@ void Lampen::cmdNeu_Click() {
     } else {
         // The name is used as it stands: no ending test, and it is not added to the list.
         game_.setFileName(listed);
-        if (!readGroup(listed)) {
-            dialogs_.message(kBadName, Icon::None, "");
+        if (const FileStatus read = readGroup(listed); !read) {
+            dialogs_.message(kBadName, Icon::None, "", germanReason(read.error()));
             // The next "N" then loads the built-in group.
             game_.setFileListText(std::string(kBuiltInName));
             return;

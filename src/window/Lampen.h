@@ -7,6 +7,7 @@
 // Identifiers transliterate umlauts (cmdAendern_Click for "cmdÄndern").
 
 #include "Dialogs.h"
+#include "FileError.h"
 #include "Game.h"
 #include "Layout.h"
 #include "Presentation.h"
@@ -98,10 +99,11 @@ public:
 
 private:
     bool insertCircuit(int where); // false when refused, with the reason shown
-    bool readGroup(const std::string& name);
+    FileStatus readGroup(const std::string& name);
+    FileStatus saveGroup(const std::string& name);
     // After opening or saving: circuit 1 of the group as a fresh task and the name in the list,
-    // or the message when the file could not be read or written.
-    void showOpenedOrSaved(bool done);
+    // or the message with the reason when the file could not be read or written.
+    void showOpenedOrSaved(const FileStatus& done);
     double askPatternCount(const char* question);
 
     Dialogs& dialogs_;

@@ -185,13 +185,25 @@ TEST(AnalyseCli, HelpExitsWithZeroAndWrongUsageWithTwo) {
 TEST(AnalyseCli, UnreadableFilesAreNamedAndTheOthersStillReported) {
     const std::string good = writeFile("gut.lmp", "2*110*011*101*\r\n0*1*\r\n");
     const std::string gone = LAMPEN_CLI_SCRATCH_DIR "/fehlt.lmp";
-    const Outcome r = analyseProgram({"--json", good, gone, LAMPEN_CLI_SCRATCH_DIR, "--builtin"});
+    const std::string folder = LAMPEN_CLI_SCRATCH_DIR;
+    const std::string reasons[] = {"Datei oder Ordner nicht gefunden",
+                                   "ist ein Ordner, keine Datei"};
+    const std::string err = "lampen-analyse: " + gone + ": " + reasons[0] +
+                            "\nlampen-analyse: " + folder + ": " + reasons[1] + "\n";
+    const Outcome r = analyseProgram({"--json", good, gone, folder, "--builtin"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.find("lampen-analyse: " + gone + ": "), 0u) << r.err;
-    EXPECT_NE(r.err.find("\nlampen-analyse: " LAMPEN_CLI_SCRATCH_DIR ": "), npos) << r.err;
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
-    EXPECT_EQ(r.out, "{\"files\":[" + groupJson(good, {"2*110*011*101*", "0*1*"}) + "," +
+    EXPECT_EQ(r.err, err);
+    // Each unreadable file in its place, with the reason in German.
+    EXPECT_EQ(r.out, "{\"files\":[" + groupJson(good, {"2*110*011*101*", "0*1*"}) +
+                         ",{\"file\":\"" + gone + "\",\"error\":\"" + reasons[0] +
+                         "\"},{\"file\":\"" + folder + "\",\"error\":\"" + reasons[1] + "\"}," +
                          groupJson("Voreinstellung.lmp", kBuiltIn) + "]}\n");
+    EXPECT_TRUE(JsonChecker(r.out).document());
+
+    const Outcome table = analyseProgram({gone, good, folder});
+    EXPECT_EQ(std::tuple(table.status, table.err), std::tuple(1, err));
+    EXPECT_EQ(table.out.find(good + ": 2 Schaltungen"), 0u) << table.out; // no table, no gap
+    EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 4) << table.out;
 }
 
 TEST(AnalyseCli, BinaryFileWithNulBytesGivesValidJson) {

@@ -22,7 +22,7 @@ expect() {
         status=1
     fi
 }
-expect globs2 '50:application/x-lampen-glimmrix:*.lmp'
+expect globs2 '50:application/x-lampen-glimmrix:*.lmp:cs' # "x.LMP" is not one
 expect subclasses 'application/x-lampen-glimmrix text/plain'
 expect generic-icons 'application/x-lampen-glimmrix:text-x-generic'
 if [ "$status" -ne 0 ]; then

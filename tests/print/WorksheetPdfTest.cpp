@@ -124,7 +124,7 @@ TEST(Worksheet, FailuresAreReportedInGermanAndLeaveWhatWasThere) {
     std::ofstream(folder / "alt.pdf") << "alt";
     const print::WorksheetInput group{"g.lmp", {"0*1*"}, std::nullopt};
     for (const auto& [target, reason] :
-         {std::pair{folder / "fehlt" / "b.pdf", "kann keine Datei angelegt werden"},
+         {std::pair{folder / "fehlt" / "b.pdf", "Datei oder Ordner nicht gefunden"},
           {folder, "ist ein Ordner"}}) {
         const print::WorksheetResult r = print::writeWorksheet(target, group);
         EXPECT_FALSE(r.ok);

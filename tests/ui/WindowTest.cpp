@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 #include <optional>
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -57,7 +59,7 @@ QString pdfText(const QString& pdf) {
 // What one modal dialog showed.
 struct Seen {
     QString className, objectName, title, text, informative, directory, suffix;
-    QStringList filters;
+    QStringList filters, listed;
     int buttons = 0;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool confirmsOverwrite = false;
@@ -82,8 +84,9 @@ public:
 private:
     void answer() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == pending_)
+        if (!dialog || dialog == pending_ || busy_)
             return;
+        busy_ = true;
         Seen s;
         s.className = QString::fromLatin1(dialog->metaObject()->className());
         s.objectName = dialog->objectName();
@@ -100,6 +103,7 @@ private:
                 seen.push_back(s);
                 QAbstractButton* button = box->button(answers.takeFirst());
                 later(dialog, [button] { button->click(); });
+                busy_ = false;
                 return;
             }
         } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
@@ -108,11 +112,14 @@ private:
             s.suffix = files->defaultSuffix();
             s.confirmsOverwrite = !files->testOption(QFileDialog::DontConfirmOverwrite);
             accept = !fileNames.isEmpty();
+            if (!accept) // waiting for the folder keeps a later accept from closing the dialog
+                s.listed = listed(*files);
             if (accept)
                 files->selectFile(fileNames.takeFirst());
         }
         seen.push_back(s);
         later(dialog, [dialog, accept] { accept ? dialog->accept() : dialog->reject(); });
+        busy_ = false;
     }
 
     // Answers once this tick is over: a question the answer opens gets its own tick then.
@@ -124,8 +131,25 @@ private:
         });
     }
 
+    // The names the dialog lists in its folder, once its model has read the folder.
+    static QStringList listed(const QFileDialog& files) {
+        auto* model = files.findChild<QFileSystemModel*>();
+        if (!model)
+            return {};
+        const QModelIndex root = model->index(files.directory().absolutePath());
+        if (!QTest::qWaitFor([&] { return model->rowCount(root) > 0; }, 2000))
+            return {};
+        QTest::qWait(100); // the rest of the folder, if it comes in a second batch
+        QStringList names;
+        for (int row = 0; row < model->rowCount(root); ++row)
+            names << model->index(row, 0, root).data().toString();
+        names.sort();
+        return names;
+    }
+
     QTimer timer_;
     QDialog* pending_ = nullptr;
+    bool busy_ = false; // waiting for a dialog's folder runs the timer again
 };
 
 } // namespace
@@ -364,10 +388,16 @@ private slots:
     }
 
     void openingAndSavingThroughTheFileDialog() {
-        QFile source(dir_->filePath(QStringLiteral("gruppe.lmp")));
-        QVERIFY(source.open(QIODevice::WriteOnly) && source.write(kTwoCircuits) > 0);
-        source.close();
+        for (const char* name : {"gruppe.lmp", "gross.LMP", "gemischt.Lmp"}) {
+            QFile source(dir_->filePath(QString::fromUtf8(name)));
+            QVERIFY(source.open(QIODevice::WriteOnly) && source.write(kTwoCircuits) > 0);
+        }
         ModalWatcher watcher;
+        trigger("cmdLaden"); // cancelled, once the folder shows
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        // Only what the program reads: the ending is compared exactly.
+        QCOMPARE(watcher.seen[0].listed, QStringList{QStringLiteral("gruppe.lmp")});
+        watcher.seen.clear();
         watcher.fileNames << QStringLiteral("gruppe.lmp") << QStringLiteral("kopie.lmp")
                           << QStringLiteral("kopie.lmp");
         trigger("cmdLaden");
@@ -462,7 +492,17 @@ private slots:
         QCOMPARE(watcher.seen[0].className, QStringLiteral("QMessageBox"));
         QCOMPARE(watcher.seen[0].title, QStringLiteral("Fehler"));
         QCOMPARE(watcher.seen[0].text, QStringLiteral("Ungültiger Dateiname!"));
+        QCOMPARE(watcher.seen[0].informative, QStringLiteral("Datei oder Ordner nicht gefunden"));
         QCOMPARE(text("txtAnzahl"), QStringLiteral("19"));
+
+        // A name that is not UTF-8 opens by its bytes.
+        const QByteArray latin1 = QFile::encodeName(dir_->path()) + "/gr\xfc\xdf"
+                                                                    "e.lmp";
+        QVERIFY(std::ofstream(latin1.toStdString(), std::ios::binary) << "0*1*\r\n");
+        window_->openFromCommandLine(latin1);
+        QCOMPARE(watcher.seen.size(), std::size_t{1});
+        QCOMPARE(text("txtAnzahl"), QStringLiteral(" 1"));
+        QCOMPARE(window_->model().state().files.entries().front(), latin1.toStdString());
 
         QVERIFY(QFile::rename(other.fileName(), dir_->filePath(QStringLiteral("gruppe.lmp"))));
         window_->openFromCommandLine(dir_->filePath(QStringLiteral("gruppe.lmp")));
@@ -535,7 +575,7 @@ private slots:
         QCOMPARE(box.className, QStringLiteral("QMessageBox"));
         QVERIFY(box.title == QStringLiteral("Fehler") && box.icon == QMessageBox::Critical);
         QCOMPARE(box.buttons, 1);
-        QVERIFY(box.informative.contains(QStringLiteral("kann keine Datei angelegt werden")));
+        QVERIFY(box.informative.contains(QStringLiteral("Datei oder Ordner nicht gefunden")));
     }
 };
 

@@ -9,17 +9,22 @@
 #include <deque>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lampen::testing {
 
 struct Box {
+    Box(std::string text, Icon icon, std::string title, std::string detail = {})
+        : text(std::move(text)), icon(icon), title(std::move(title)), detail(std::move(detail)) {}
     std::string text;
     Icon icon = Icon::None;
     std::string title;
+    std::string detail; // the informative text below the message, if any
     friend bool operator==(const Box&, const Box&) = default;
     friend std::ostream& operator<<(std::ostream& os, const Box& b) {
-        return os << b.title << " (icon " << static_cast<int>(b.icon) << "): " << b.text;
+        return os << b.title << " (icon " << static_cast<int>(b.icon) << "): " << b.text
+                  << (b.detail.empty() ? "" : " / ") << b.detail;
     }
 };
 
@@ -29,8 +34,9 @@ struct FakeDialogs : Dialogs {
     std::vector<Box> prompts; // the input boxes: text is the prompt
     std::deque<std::string> replies, openNames, saveNames;
 
-    void message(const std::string& text, Icon icon, const std::string& title) override {
-        boxes.push_back({text, icon, title});
+    void message(const std::string& text, Icon icon, const std::string& title,
+                 const std::string& detail) override {
+        boxes.push_back({text, icon, title, detail});
     }
     std::string input(const std::string& prompt, const std::string& title) override {
         prompts.push_back({prompt, Icon::None, title});

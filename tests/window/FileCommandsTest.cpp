@@ -116,9 +116,16 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
     fs::create_directory(dir / "folder.lmp");
     press({0});
     const auto before = shown();
-    const Boxes failed{{"Ungültiger Dateiname!", Icon::Critical, "Fehler"}};
     const char* unreadable = ::geteuid() != 0 ? "secret.lmp" : "missing.lmp"; // root reads all
-    for (const std::string name : {"over.lmp", "folder.lmp", "missing.lmp", unreadable, "g.lmp"}) {
+    // The box says what it always said; the reason stands below it.
+    const std::pair<std::string, const char*> refused[] = {
+        {"over.lmp", "mehr als 200 Zeilen"},
+        {"folder.lmp", "ist ein Ordner, keine Datei"},
+        {"missing.lmp", "Datei oder Ordner nicht gefunden"},
+        {unreadable, ::geteuid() != 0 ? "keine Berechtigung" : "Datei oder Ordner nicht gefunden"},
+        {"g.lmp", "die Datei würde zu groß"}};
+    for (const auto& [name, reason] : refused) {
+        const Boxes failed{{"Ungültiger Dateiname!", Icon::Critical, "Fehler", reason}};
         rlimit old{};
         ::getrlimit(RLIMIT_FSIZE, &old);
         const rlimit low{16, old.rlim_max}; // the save fails half-way, as on a full disk
@@ -147,9 +154,10 @@ TEST_F(Files, RemoveAtStartUpLowerCaseBuiltInNameAndCancelledDialogs) {
     write("voreinstellung.lmp", "1*11*01*\r\n");
     w.cboDatei_Change("voreinstellung.lmp");
     w.cmdNeu_Click();
-    EXPECT_EQ(h.dialogs.boxes,
-              (Boxes{{"Voreinstellung.lmp kann nicht gelöscht werden.", Icon::None, ""},
-                     {"Ungültiger Dateiname!", Icon::None, ""}}));
+    EXPECT_EQ(
+        h.dialogs.boxes,
+        (Boxes{{"Voreinstellung.lmp kann nicht gelöscht werden.", Icon::None, ""},
+               {"Ungültiger Dateiname!", Icon::None, "", "Datei oder Ordner nicht gefunden"}}));
     EXPECT_EQ(std::tuple(w.view().txtAnzahl, s().group.slot(1)), std::tuple(" 1", "1*11*01*"));
     const auto before = std::tuple(shown(), s().fileName, h.dialogs.boxes);
     w.cmdLaden_Click(); // the fakes answer "" when nothing is queued

@@ -125,8 +125,8 @@ TEST_F(Game, OpeningAGroupByNameIsDateiOeffnenWithItsMessage) {
                           "|" + l->state().files.entries().front() + "|" + l->state().group.slot(2),
                       " 2| 1|" + file + "|" + path("zwei.lmp") + "|3*1000*0100*0010*0001*");
     }
-    EXPECT_EQ(h.dialogs.boxes,
-              std::vector<Box>(2, {"Ungültiger Dateiname!", Icon::Critical, "Fehler"}));
+    EXPECT_EQ(h.dialogs.boxes, std::vector<Box>(2, {"Ungültiger Dateiname!", Icon::Critical,
+                                                    "Fehler", "Datei oder Ordner nicht gefunden"}));
 }
 
 } // namespace
