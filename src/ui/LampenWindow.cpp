@@ -54,6 +54,7 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     client_ = new QWidget(this); // owned by the window
     client_->setObjectName(QStringLiteral("client"));
     client_->setFont(lampen::ui::windowFont(12));
+    client_->setPalette(lampen::ui::designPalette());
     setCentralWidget(client_);
 
     buildMenus();
@@ -69,11 +70,13 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     buildStatistics(client_);
     stackPanels();
     connectEvents();
+    setUpKeyboard();
 
     model_.Form_Load(screen_.pixels.width() * twipsPerPixel_,
                      screen_.pixels.height() * twipsPerPixel_);
     applyLayout();
     sync();
+    orderTabs();
 }
 
 LampenWindow::~LampenWindow() = default;
@@ -144,11 +147,14 @@ void LampenWindow::resizeEvent(QResizeEvent* event) {
     model_.Form_Resize();
     applyLayout();
     sync();
+    orderTabs();
 }
 
 bool LampenWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && !syncing_) {
-        if (watched == picRaum_) {
+    // Keyboard focus on a switch shows its wires just as the pointer over it does.
+    const bool pointer = event->type() == QEvent::MouseMove;
+    if ((pointer || event->type() == QEvent::FocusIn) && !syncing_) {
+        if (pointer && watched == picRaum_) {
             run([&] { model_.picRaum_MouseMove(); });
         } else {
             for (int i = 0; i < lampen::kLampCount; ++i)

@@ -16,6 +16,7 @@
 #include <unordered_map>
 
 class CanvasView;
+class FocusRing;
 class LampShape;
 class RuleLine;
 class QComboBox;
@@ -99,6 +100,10 @@ private:
     // True while the keyboard focus lies in a box the user can type into.
     bool textBoxHasFocus() const;
 
+    // Shortcuts, the sliders' focus and the focus frame; then Tab in reading order.
+    void setUpKeyboard();
+    void orderTabs();
+
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
     void syncTexts(const lampen::View& v);
@@ -106,6 +111,7 @@ private:
     void syncPanels(const lampen::View& v);
     void syncMatrix(const lampen::View& v);
     void syncControls(const lampen::View& v);
+    void syncAccessibility(const lampen::View& v);
 
     ScreenMetrics screen_;
     double twipsPerPixel_ = 15;
@@ -144,4 +150,5 @@ private:
     LampShape* shpDonlamp_ = nullptr;
     RuleLine* Line3_ = nullptr;
     std::array<QLineEdit*, 6> txtStatistik_{};
+    FocusRing* focusRing_ = nullptr;
 };

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace lampen {
 
@@ -32,6 +33,13 @@ struct LampView : Placed {
 
 struct SwitchView : Placed {
     double fontSize = 8; // points
+};
+
+// What a screen reader says of a control: its name and a description of its state.
+struct AccessibleText {
+    std::string control; // the control's objectName
+    std::string name, description;
+    friend bool operator==(const AccessibleText&, const AccessibleText&) = default;
 };
 
 struct PanelView {
@@ -65,6 +73,9 @@ struct View {
     std::array<bool, 2> optLoesbar{}, Option1{};
     Sliders sliders;
     FileList cboDatei;
+
+    // Names and descriptions for screen readers, one entry per control that has them.
+    std::vector<AccessibleText> accessible;
 };
 
 // The number as its box shows it.
@@ -79,5 +90,6 @@ View present(const GameState& state, const Layout& layout, double matrixLine);
 // The parts, each from the state alone.
 void presentRoom(const GameState& state, const Layout& layout, View& view);
 void presentMatrix(const GameState& state, const Layout& layout, double matrixLine, View& view);
+void presentAccessible(const GameState& state, View& view);
 
 } // namespace lampen
