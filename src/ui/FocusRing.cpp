@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kBand(0, 70, 230);

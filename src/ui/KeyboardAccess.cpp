@@ -46,6 +46,9 @@ void LampenWindow::setUpKeyboard() {
         t->setTabChangesFocus(true);
 
     focusRing_ = new FocusRing(client_); // owned by the client area
+    // As thick as two pixels of the design, at least two.
+    focusRing_->setBandWidth(
+        static_cast<int>(std::lround(2 * std::max(1.0, model_.layout().layoutScale))));
 }
 
 void LampenWindow::orderTabs() {
@@ -68,7 +71,4 @@ void LampenWindow::orderTabs() {
     });
     for (std::size_t i = 1; i < stops.size(); ++i)
         setTabOrder(stops[i - 1].w, stops[i].w);
-    if (focusRing_)
-        focusRing_->setBandWidth(
-            static_cast<int>(std::lround(2 * std::max(1.0, model_.layout().layoutScale))));
 }

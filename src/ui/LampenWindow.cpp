@@ -70,12 +70,12 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     buildStatistics(client_);
     stackPanels();
     connectEvents();
-    setUpKeyboard();
 
     model_.Form_Load(screen_.pixels.width() * twipsPerPixel_,
                      screen_.pixels.height() * twipsPerPixel_);
     applyLayout();
     sync();
+    setUpKeyboard();
     orderTabs();
 }
 

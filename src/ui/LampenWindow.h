@@ -100,7 +100,8 @@ private:
     // True while the keyboard focus lies in a box the user can type into.
     bool textBoxHasFocus() const;
 
-    // Shortcuts, the sliders' focus and the focus frame; then Tab in reading order.
+    // Shortcuts, the sliders' focus and the focus frame, once the layout is known; Tab in
+    // reading order after every layout pass.
     void setUpKeyboard();
     void orderTabs();
 
