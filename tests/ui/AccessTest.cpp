@@ -69,19 +69,16 @@ private slots:
     void cleanup() { window_.reset(); }
 
     void screenReadersHearNamesAndStates() {
+        // The texts themselves are the presentation's; here they must reach the reader, and
+        // follow a press.
         QCOMPARE(said("shpLampe(1)", QAccessible::Name), QStringLiteral("Lampe 1"));
         QCOMPARE(said("shpLampe(1)", QAccessible::Description), QStringLiteral("aus, Ziel"));
         QTest::mouseClick(static_cast<QPushButton*>(get("cmdSchalter(0)")), Qt::LeftButton);
         QCOMPARE(said("shpLampe(1)", QAccessible::Description), QStringLiteral("an, Ziel"));
-        QCOMPARE(said("cmdSchalter(1)", QAccessible::Name), QStringLiteral("S1"));
         QCOMPARE(said("cmdSchalter(1)", QAccessible::Description),
                  QStringLiteral("schaltet L1, L2"));
-        QCOMPARE(said("hscRadSchalter", QAccessible::Name), QStringLiteral("Schalter: Abstand"));
-        QCOMPARE(said("txtStatistik(3)", QAccessible::Name), QStringLiteral("Lösungsweg erfragt"));
         QCOMPARE(said("optLösbar(1)", QAccessible::Name),
                  QStringLiteral("Das Leuchtmuster ist herstellbar: richtig"));
-        QVERIFY(!said("picRaum", QAccessible::Name).isEmpty());
-        QVERIFY(!said("picMatrix", QAccessible::Name).isEmpty());
     }
 
     void menuItemsHaveStandardShortcutsAndKeepTheirCaptions() {
