@@ -75,6 +75,7 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
                      screen_.pixels.height() * twipsPerPixel_);
     applyLayout();
     sync();
+    growOptionCircles();
     setUpKeyboard();
     orderTabs();
 }

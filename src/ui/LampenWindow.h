@@ -105,6 +105,9 @@ private:
     void setUpKeyboard();
     void orderTabs();
 
+    // The option buttons' circles in proportion to their captions on large screens.
+    void growOptionCircles();
+
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
     void syncTexts(const lampen::View& v);

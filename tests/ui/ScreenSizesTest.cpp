@@ -165,8 +165,14 @@ private slots:
         QVERIFY(border.adjusted(1, 1, -1, -1).contains(separator));
     }
 
-    void largeScreensGetAnIllustrationWithPixelsEnough() {
+    void largeScreensGetAnIllustrationWithPixelsEnoughAndLargerCircles() {
         LampenWindow window(ScreenMetrics{QSize(2560, 1440), 96});
+        const auto* option = window.findChild<QRadioButton*>(QStringLiteral("Option1(0)"));
+        const int circle =
+            option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option);
+        QCOMPARE(circle, qRound(QApplication::style()->pixelMetric(
+                                    QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) *
+                                window.model().layout().layoutScale));
         const auto* picture = window.findChild<QLabel*>(QStringLiteral("imgDon"));
         const QSize source = picture->pixmap().size();
         QVERIFY2(source.width() >= picture->width() && source.height() >= picture->height(),
