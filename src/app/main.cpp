@@ -2,16 +2,14 @@
 // file named on the command line (as a desktop opens a .lmp file) is opened once it shows.
 
 #include "CommandLine.h"
+#include "Desktop.h"
 #include "LampenWindow.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 #include <iostream>
 #include <optional>
@@ -49,13 +47,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Lampen Glimmrix"));
     QApplication::setApplicationVersion(QStringLiteral(LAMPEN_VERSION));
 
-    // The program speaks German; so do Qt's own dialogs and buttons where the translation exists.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The program speaks German; so do Qt's own dialogs, buttons, dates and sizes.
+    lampen::ui::installGermanQtTexts(app);
 
     LampenWindow window;
+    lampen::ui::followLayoutScale(window.model().layout().layoutScale);
     // Sized to the screen first: without a window manager "maximized" alone changes nothing.
     // Once shown, the decorations are known and the frame is fitted in again.
     const QScreen* screen = QGuiApplication::primaryScreen();

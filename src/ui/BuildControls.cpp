@@ -3,6 +3,7 @@
 // the layout pass; texts that change come from the headless window.
 
 #include "CanvasView.h"
+#include "Captions.h"
 #include "Fonts.h"
 #include "LampShape.h"
 #include "LampenWindow.h"
@@ -258,11 +259,11 @@ void LampenWindow::buildRoom(QWidget* client) {
 
 void LampenWindow::buildSliders(QWidget* client) {
     QGroupBox* f = frame(client, "Frame3", "");
-    label(f, "lblLampen", "Lampen:");
+    label(f, "lblLampen", lampen::captions::lampsLabel);
     const lampen::Sliders start;
     hscLampwinkel_ = slider(f, "hscLampwinkel", lampen::kAngleRange, start.lampAngle);
     hscRadLampe_ = slider(f, "hscRadLampe", lampen::kRadiusRange, start.lampRadius);
-    label(f, "Label1", "Schalter:");
+    label(f, "Label1", lampen::captions::switchesLabel);
     hscSchaltwinkel_ = slider(f, "hscSchaltwinkel", lampen::kAngleRange, start.switchAngle);
     hscRadSchalter_ = slider(f, "hscRadSchalter", lampen::kRadiusRange, start.switchRadius);
 }
@@ -287,16 +288,17 @@ void LampenWindow::buildQuestions(QWidget* client) {
         setColours(w, QPalette::Window, kRed, QPalette::WindowText, kWhite);
     };
 
-    yellow(label(client, "Label2", "Das Leuchtmuster ist herstellbar."));
-    optLoesbar_[1] = option("optLösbar(1)", "richtig");
-    optLoesbar_[0] = option("optLösbar(0)", "falsch");
+    using namespace lampen::captions;
+    yellow(label(client, "Label2", solvableQuestion));
+    optLoesbar_[1] = option("optLösbar(1)", right);
+    optLoesbar_[0] = option("optLösbar(0)", wrong);
     yellow(optLoesbar_[1]);
     yellow(optLoesbar_[0]);
     yellow(label(client, "Label4", "(Diese Einschätzung bitte vor der Bearbeitung abgeben!)"));
 
-    red(label(client, "lblGAnalyse", "Jedes Leuchtmuster ist möglich."));
-    Option1_[0] = option("Option1(0)", "richtig");
-    Option1_[1] = option("Option1(1)", "falsch");
+    red(label(client, "lblGAnalyse", allPatternQuestion));
+    Option1_[0] = option("Option1(0)", right);
+    Option1_[1] = option("Option1(1)", wrong);
     red(Option1_[0]);
     red(Option1_[1]);
 }
@@ -377,16 +379,14 @@ void LampenWindow::buildMatrix(QWidget* client) {
 
 void LampenWindow::buildStatistics(QWidget* client) {
     QGroupBox* f = frame(client, "Frame1", "Erfolgsstatistik");
-    const char* captions[6] = {"Bearbeitete Aufgaben",     "Kürzeste Lösung gefunden",
-                               "Längere Lösung gefunden",  "Lösungsweg erfragt",
-                               "(Un-) Lösbarkeit erkannt", "Analysepunkte"};
     // Background and text of each box: the colours pair the counters with their questions.
     const QColor back[6] = {kWhite, toQColor(lampen::colour::orangeBox), kWhite, kBlack, kYellow,
                             kRed};
     const QColor fore[6] = {kBlack, kBlack, kBlack, kWhite, kBlack, kWhite};
     for (int i = 0; i < 6; ++i) {
         // Regular weight, so the longest caption fits its label.
-        QLabel* l = label(f, lampen::arrayName("lblStatistik", i), captions[i]);
+        QLabel* l = label(f, lampen::arrayName("lblStatistik", i),
+                          lampen::captions::statistics[static_cast<std::size_t>(i)]);
         QFont font = l->font();
         font.setWeight(QFont::Normal);
         l->setFont(font);

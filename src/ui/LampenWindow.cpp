@@ -54,6 +54,7 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     client_ = new QWidget(this); // owned by the window
     client_->setObjectName(QStringLiteral("client"));
     client_->setFont(lampen::ui::windowFont(12));
+    client_->setPalette(lampen::ui::designPalette());
     setCentralWidget(client_);
 
     buildMenus();
@@ -75,6 +76,9 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
                      screen_.pixels.height() * twipsPerPixel_);
     applyLayout();
     sync();
+    growOptionCircles();
+    setUpKeyboard();
+    orderTabs();
     // The digit keys and Space play at once: the keyboard starts on the first switch.
     cmdSchalter_[0]->setFocus();
 }
@@ -160,11 +164,14 @@ void LampenWindow::resizeEvent(QResizeEvent* event) {
     model_.Form_Resize();
     applyLayout();
     sync();
+    orderTabs();
 }
 
 bool LampenWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && !syncing_) {
-        if (watched == picRaum_) {
+    // Keyboard focus on a switch shows its wires just as the pointer over it does.
+    const bool pointer = event->type() == QEvent::MouseMove;
+    if ((pointer || event->type() == QEvent::FocusIn) && !syncing_) {
+        if (pointer && watched == picRaum_) {
             run([&] { model_.picRaum_MouseMove(); });
         } else {
             for (int i = 0; i < lampen::kLampCount; ++i)

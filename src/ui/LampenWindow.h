@@ -17,6 +17,7 @@
 #include <unordered_map>
 
 class CanvasView;
+class FocusRing;
 class LampShape;
 class RuleLine;
 class QComboBox;
@@ -107,6 +108,14 @@ private:
     // True while the keyboard focus lies in a box the user can type into.
     bool textBoxHasFocus() const;
 
+    // Shortcuts, the sliders' focus and the focus frame, once the layout is known; Tab in
+    // reading order after every layout pass.
+    void setUpKeyboard();
+    void orderTabs();
+
+    // The option buttons' circles in proportion to their captions on large screens.
+    void growOptionCircles();
+
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
     void syncTexts(const lampen::View& v);
@@ -115,6 +124,7 @@ private:
     void syncMatrix(const lampen::View& v);
     void syncControls(const lampen::View& v);
     void syncRechenweg(const lampen::View& v);
+    void syncAccessibility(const lampen::View& v);
 
     ScreenMetrics screen_;
     double twipsPerPixel_ = 15;
@@ -157,4 +167,5 @@ private:
     QPlainTextEdit* txtRechenweg_ = nullptr;
     QPushButton *cmdSchritt_ = nullptr, *cmdAlleSchritte_ = nullptr;
     std::string shownRechenweg_;
+    FocusRing* focusRing_ = nullptr;
 };

@@ -69,6 +69,7 @@ void LampenWindow::sync() {
     syncPanels(v);
     syncControls(v);
     syncRechenweg(v);
+    syncAccessibility(v);
     syncing_ = false;
 }
 
@@ -159,4 +160,19 @@ void LampenWindow::syncControls(const lampen::View& v) {
     const QString text = QString::fromStdString(v.cboDatei.text());
     if (!same || cboDatei_->currentText() != text)
         cboDatei_->setEditText(text);
+}
+
+void LampenWindow::syncAccessibility(const lampen::View& v) {
+    for (const lampen::AccessibleText& a : v.accessible) {
+        const auto it = byName_.find(a.control);
+        if (it == byName_.end())
+            continue;
+        QWidget* w = it->second;
+        const QString name = QString::fromStdString(a.name);
+        const QString description = QString::fromStdString(a.description);
+        if (w->accessibleName() != name)
+            w->setAccessibleName(name);
+        if (w->accessibleDescription() != description)
+            w->setAccessibleDescription(description);
+    }
 }

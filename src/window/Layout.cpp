@@ -37,8 +37,8 @@ constexpr std::optional<double> kNoFont = std::nullopt;
 constexpr std::array kWindowRows{
     rule("Line1", 0, 0, 12240, 0),
     rule("Line2", 0, 12, 12240, 12),
-    box("txtKlicks", 360, 360, 372, 372, 12),
-    box("txtAusgabe", 840, 360, 5772, 396, 12),
+    box("txtKlicks", 360, 360, 552, 372, 12), // wide enough for " 100"
+    box("txtAusgabe", 960, 360, 5652, 396, 12),
     box("cboDatei", 360, 840, 5532, std::nullopt, 10), // a combo box keeps its own height
     box("cmdEntfernen", 5880, 840, 372, 372, 8),
     box("cmdNeu", 6240, 840, 372, 372, 8),
@@ -46,9 +46,11 @@ constexpr std::array kWindowRows{
     box("txtSchalter", 2880, 2880, 492, 492, 18),
     box("Frame3", 360, 7320, 6252, 612, 8),
     box("picProzent", 6840, 360, 132, 7572, 8),
-    box("Label2", 7200, 360, 3012, 252, 10),
-    box("optLösbar(1)", 10200, 360, 852, 252, 10),
-    box("optLösbar(0)", 11040, 360, 972, 252, 10),
+    // A question and its two answers side by side, each answer wide enough for its circle and
+    // its caption.
+    box("Label2", 7200, 360, 2912, 252, 10),
+    box("optLösbar(1)", 10112, 360, 975, 252, 10),
+    box("optLösbar(0)", 11087, 360, 925, 252, 10),
     box("Label4", 7200, 600, 4812, 252, 8),
     box("lblÄndern", 7200, 240, 4812, 3852, 8),
     box("lblErklärung(0)", 7200, 960, 4812, 3852, 8),
@@ -59,9 +61,9 @@ constexpr std::array kWindowRows{
     box("imgDon", 7200, 1080, 4812, 3632, kNoFont),
     box("shpDonlamp", 7320, 2160, 972, 972, kNoFont),
     rule("Line3", 7800, 1320, 7800, 2172),
-    box("lblGAnalyse", 7200, 5040, 3012, 252, 10),
-    box("Option1(0)", 10200, 5040, 852, 252, 10),
-    box("Option1(1)", 11040, 5040, 972, 252, 10),
+    box("lblGAnalyse", 7200, 5040, 2912, 252, 10),
+    box("Option1(0)", 10112, 5040, 975, 252, 10),
+    box("Option1(1)", 11087, 5040, 925, 252, 10),
     box("Frame1", 7200, 5400, 4812, 2532, 8),
 };
 
@@ -77,9 +79,11 @@ constexpr std::array kFrame3Rows{
 
 // The statistics after its two arrays (built in statisticsRows).
 constexpr std::array kFrame1TailRows{
-    box("cmdclear", 3840, 2200, 852, 252, 8),    rule("lineStat(0)", 2400, 480, 3960, 480),
-    rule("lineStat(1)", 2760, 1200, 3960, 1200), rule("lineStat(2)", 2760, 1920, 3960, 1920),
-    rule("Line4", 3840, 240, 3840, 2280),
+    // The leader lines start just after their captions; the separator starts below the frame's
+    // title, inside its border.
+    box("cmdclear", 3840, 2200, 852, 252, 8),    rule("lineStat(0)", 2480, 480, 3960, 480),
+    rule("lineStat(1)", 2920, 1200, 3960, 1200), rule("lineStat(2)", 2800, 1920, 3960, 1920),
+    rule("Line4", 3840, 400, 3840, 2280),
 };
 
 constexpr std::array kEditRows{
@@ -119,11 +123,12 @@ struct RoomRow {
 };
 
 constexpr std::array kRoomRows{
-    RoomRow{"txtNr", 0, 0, 252, 372, 10, 9.9},
-    RoomRow{"txtAktuell", 480, 0, 372, 252, 12},
-    RoomRow{"Text3", 960, 0, 456, 252, 10},
-    RoomRow{"txtAnzahl", 1440, 0, 456, 300, 10},
-    RoomRow{"Text2", 1920, 0, 1332, 372, 10},
+    // "Nr." with its full stop, and both numbers with three digits and a sign's blank.
+    RoomRow{"txtNr", 0, 0, 420, 372, 10, 9.9},
+    RoomRow{"txtAktuell", 480, 0, 600, 252, 12},
+    RoomRow{"Text3", 1140, 0, 456, 252, 10},
+    RoomRow{"txtAnzahl", 1640, 0, 540, 300, 10},
+    RoomRow{"Text2", 2240, 0, 1332, 372, 10},
     RoomRow{"cmdVoriges", 4560, 120, 732, 252, 8},
     RoomRow{"cmdNächstes", 5400, 120, 732, 252, 8},
     RoomRow{"cmdLampenaus", 120, 5760, 1572, 252, 8},
@@ -181,7 +186,7 @@ private:
 
 void statisticsRows(Scaler& scaler) {
     // Labels 0, 3 and 5 are the short ones; the boxes stand in a zig-zag, even rows right.
-    constexpr std::array<double, 6> labelWidth{2532, 2652, 2652, 2532, 2652, 2532};
+    constexpr std::array<double, 6> labelWidth{2532, 2760, 2760, 2532, 2760, 2532};
     for (int i = 0; i < 6; ++i) {
         const std::string name = arrayName("lblStatistik", i);
         scaler.add(box(name, 240, 360 + 360 * i, labelWidth[static_cast<std::size_t>(i)], 252, 12),

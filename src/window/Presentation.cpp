@@ -83,6 +83,7 @@ View present(const GameState& state, const Layout& layout, double matrixLine) {
     v.Option1 = state.allPatternAnswer;
     v.sliders = state.sliders;
     v.cboDatei = state.files;
+    presentAccessible(state, v);
     return v;
 }
 

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace lampen {
 
@@ -33,6 +34,13 @@ struct LampView : Placed {
 struct SwitchView : Placed {
     double fontSize = 8; // points
     bool marked = false; // in the solution the Rechenweg shows: a bold caption
+};
+
+// What a screen reader says of a control: its name and a description of its state.
+struct AccessibleText {
+    std::string control; // the control's objectName
+    std::string name, description;
+    friend bool operator==(const AccessibleText&, const AccessibleText&) = default;
 };
 
 struct PanelView {
@@ -71,6 +79,9 @@ struct View {
     bool cmdSchrittEnabled = false;
     Sliders sliders;
     FileList cboDatei;
+
+    // Names and descriptions for screen readers, one entry per control that has them.
+    std::vector<AccessibleText> accessible;
 };
 
 // The number as its box shows it.
@@ -86,5 +97,6 @@ View present(const GameState& state, const Layout& layout, double matrixLine);
 void presentRoom(const GameState& state, const Layout& layout, View& view);
 void presentMatrix(const GameState& state, const Layout& layout, double matrixLine, View& view);
 void presentRechenweg(const GameState& state, View& view); // after the room
+void presentAccessible(const GameState& state, View& view);
 
 } // namespace lampen

@@ -62,7 +62,7 @@ bool isPlainWall(QRgb p) {
 // the 4812 x 3632 twips over which it stretches the picture.
 TEST(RoomPicture, LeavesThePlaceOfTheHangingLampPlain) {
     const QImage picture = drawRoomPicture();
-    const double toX = 371.0 / 4812.0, toY = 342.0 / 3632.0;
+    const double toX = roomPictureWidth / 4812.0, toY = roomPictureHeight / 3632.0;
     const double centreX = 606 * toX, centreY = 1566 * toY;
     const double radiusX = 486 * toX + 2, radiusY = 486 * toY + 2;
     int lampPixels = 0;

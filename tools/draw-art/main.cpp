@@ -1,6 +1,6 @@
 // draw-art: draws the pictures the program ships in data/.
 //
-//   draw-art DATA_DIR           writes DATA_DIR/imgDon.png (371 x 342, RGB) and
+//   draw-art DATA_DIR           writes DATA_DIR/imgDon.png (1113 x 1026, RGB) and
 //                               DATA_DIR/icons/hicolor/NxN/apps/io.github.lampen_glimmrix.png
 //   draw-art --check DATA_DIR   draws them again and compares with the files in DATA_DIR;
 //                               exit status 1 names every file that is missing or stale
