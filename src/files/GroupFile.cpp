@@ -1,5 +1,6 @@
 #include "GroupFile.h"
 
+#include "CrLfLines.h"
 #include "FileBytes.h"
 
 namespace lampen {
@@ -60,15 +61,8 @@ FileResult<GroupLines> readGroupFile(const std::filesystem::path& file, std::uin
 }
 
 std::string formatGroup(const GroupLines& lines) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(formattedSize(lines)));
-    if (!lines.empty() && startsWithMark(lines.front()))
-        bytes += kByteOrderMark;
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
+    const bool marked = !lines.empty() && startsWithMark(lines.front());
+    return crlfLines(lines, marked ? kByteOrderMark : std::string_view());
 }
 
 FileStatus writeGroupFile(const std::filesystem::path& file, const GroupLines& lines) {
