@@ -17,6 +17,7 @@ void LampShape::setFillColor(const QColor& c) {
     if (c == fill_)
         return;
     fill_ = c;
+    shown_ = QPixmap();
     update();
 }
 
@@ -24,6 +25,7 @@ void LampShape::setBorderColor(const QColor& c) {
     if (c == border_)
         return;
     border_ = c;
+    shown_ = QPixmap();
     update();
 }
 
@@ -72,8 +74,12 @@ void LampShape::paintEvent(QPaintEvent*) {
     // The ratio of what is painted on: the screen's, or that of an image the lamp is rendered to.
     const qreal ratio = p.paintEngine()->paintDevice()->devicePixelRatio();
     // At a fractional ratio a lamp starts between device pixels, where no pixmap fits exactly.
-    if (ratio != std::round(ratio))
+    if (ratio != std::round(ratio)) {
         draw(p, size(), fill_, border_, borderWidth_);
-    else
-        p.drawPixmap(0, 0, lampPixmap(size(), fill_, border_, borderWidth_, ratio));
+        return;
+    }
+    if (shown_.isNull() || shown_.devicePixelRatio() != ratio ||
+        shown_.deviceIndependentSize() != QSizeF(size()))
+        shown_ = lampPixmap(size(), fill_, border_, borderWidth_, ratio);
+    p.drawPixmap(0, 0, shown_);
 }

@@ -7,6 +7,7 @@
 // fractional pixel ratio the lamp is drawn directly.
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 class LampShape : public QWidget {
@@ -29,4 +30,5 @@ private:
     QColor fill_{0, 0, 128};
     QColor border_{0, 0, 0};
     int borderWidth_;
+    QPixmap shown_; // the cached pixmap painted last, while size, colours and ratio hold
 };
