@@ -81,9 +81,9 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QFontMetrics metrics(font());
     const int ascent = metrics.ascent();
-    const QRect dirty = event->rect();
+    const QRegion& dirty = event->region();
     for (const lampen::DrawOp& op : shown_.ops()) {
-        if (!bounds(op, metrics).intersects(dirty))
+        if (!dirty.intersects(bounds(op, metrics)))
             continue; // a lamp's repaint touches two or three of the room's lines
 
         const QPointF a = toPixels(op.x1, op.y1);
