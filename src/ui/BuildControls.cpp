@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "LampShape.h"
 #include "LampenWindow.h"
+#include "PictureLabel.h"
 #include "RuleLine.h"
 #include "Texts.h"
 #include "WidgetStyle.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,17 +44,35 @@ QString qs(const char* utf8) {
 
 } // namespace
 
-template <class T> T* LampenWindow::make(QWidget* parent, const std::string& name) {
+// Fonts are set once, before the control holds any text or children: a later change of size
+// would lay out every text again and load a font for a size never shown.
+void LampenWindow::setFinalFont(QWidget* w, const std::string& name, QFont face) const {
+    const lampen::Placement* p = model_.layout().find(name);
+    if (p && p->fontSize)
+        face.setPointSizeF(*p->fontSize);
+    w->setFont(face);
+}
+
+template <class T>
+T* LampenWindow::make(QWidget* parent, const std::string& name, const QFont* face) {
     auto* w = new T(parent); // owned by its parent
     w->setObjectName(QString::fromStdString(name));
     byName_[name] = w;
+    if (face)
+        setFinalFont(w, name, *face);
+    else if (const lampen::Placement* p = model_.layout().find(name); p && p->fontSize)
+        lampen::ui::setPointSize(w, *p->fontSize);
     return w;
 }
 
 QPushButton* LampenWindow::button(QWidget* parent, const std::string& name, const char* caption) {
-    auto* b = make<QPushButton>(parent, name);
+    return button(parent, name, caption, lampen::ui::sansFont(8));
+}
+
+QPushButton* LampenWindow::button(QWidget* parent, const std::string& name, const char* caption,
+                                  const QFont& face) {
+    auto* b = make<QPushButton>(parent, name, &face);
     b->setText(qs(caption));
-    b->setFont(lampen::ui::sansFont(8));
     b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
@@ -68,8 +86,9 @@ QLineEdit* LampenWindow::textBox(QWidget* parent, const std::string& name, const
     return e;
 }
 
-QLabel* LampenWindow::label(QWidget* parent, const std::string& name, const char* text) {
-    auto* l = make<QLabel>(parent, name);
+QLabel* LampenWindow::label(QWidget* parent, const std::string& name, const char* text,
+                            const QFont* face) {
+    auto* l = make<QLabel>(parent, name, face);
     l->setText(qs(text));
     l->setTextFormat(Qt::PlainText);
     return l;
@@ -83,8 +102,9 @@ QGroupBox* LampenWindow::frame(QWidget* parent, const std::string& name, const c
     return g;
 }
 
-QPlainTextEdit* LampenWindow::textArea(QWidget* parent, const std::string& name, bool readOnly) {
-    auto* t = make<QPlainTextEdit>(parent, name);
+QPlainTextEdit* LampenWindow::textArea(QWidget* parent, const std::string& name, bool readOnly,
+                                       const QFont* face) {
+    auto* t = make<QPlainTextEdit>(parent, name, face);
     t->setReadOnly(readOnly);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -206,13 +226,13 @@ void LampenWindow::buildTopStrip(QWidget* client) {
 void LampenWindow::buildRoom(QWidget* client) {
     picRaum_ = new CanvasView(lampen::kRoomScale, toQColor(lampen::colour::fieldGrey), client);
     picRaum_->setObjectName(qs("picRaum"));
-    picRaum_->setFont(lampen::ui::sansFont(8));
+    setFinalFont(picRaum_, "picRaum", lampen::ui::sansFont(8));
     picRaum_->setMouseTracking(true);
     byName_["picRaum"] = picRaum_;
 
+    // The boxes take the room's face.
     auto roomBox = [&](const char* name, const char* text) {
         QLineEdit* e = textBox(picRaum_, name, text);
-        e->setFont(lampen::ui::sansFont(10));
         e->setFrame(false);
         return e;
     };
@@ -304,12 +324,10 @@ void LampenWindow::buildQuestions(QWidget* client) {
 }
 
 void LampenWindow::buildIllustration(QWidget* client) {
-    imgDon_ = make<QLabel>(client, "imgDon");
-    imgDon_->setScaledContents(true);
     // The picture is built in when it exists; otherwise the place stays empty.
-    const QPixmap picture(QStringLiteral(":/imgDon.png"));
-    if (!picture.isNull())
-        imgDon_->setPixmap(picture);
+    imgDon_ = new PictureLabel(QStringLiteral(":/imgDon.png"), client); // owned by the client
+    imgDon_->setObjectName(qs("imgDon"));
+    byName_["imgDon"] = imgDon_;
     Line3_ = rule(client, "Line3", kBlack, 1);
     shpDonlamp_ = new LampShape(kIndicatorBorder, client); // owned by the client area
     shpDonlamp_->setObjectName(qs("shpDonlamp"));
@@ -325,8 +343,8 @@ void LampenWindow::buildExplanations(QWidget* client) {
         lblErklaerung_[u] = f;
         label(f, lampen::arrayName("lblKurzb", i), titles[u]);
         // The user may type into the explanations; nothing reads them back.
-        QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false);
-        t->setFont(lampen::ui::serifFont(10));
+        const QFont serif = lampen::ui::serifFont(10);
+        QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false, &serif);
         setColours(t, QPalette::Base, kWhite, QPalette::Text, kBlack);
         t->setPlainText(QString::fromStdString(texts[u]));
         cmdAusKB_[u] = button(f, lampen::arrayName("cmdAusKB", i), "ausblenden");
@@ -359,7 +377,7 @@ void LampenWindow::buildEditor(QWidget* client) {
 void LampenWindow::buildMatrix(QWidget* client) {
     picMatrix_ = new CanvasView(lampen::kMatrixScale, lampen::ui::kLight3d, client);
     picMatrix_->setObjectName(qs("picMatrix"));
-    picMatrix_->setFont(lampen::ui::windowFont(12));
+    setFinalFont(picMatrix_, "picMatrix", lampen::ui::windowFont(12));
     byName_["picMatrix"] = picMatrix_;
     cmdMHaupt_ = button(picMatrix_, "cmdMHaupt", "Hauptschalter");
     cmdMvorige_ = button(picMatrix_, "cmdMvorige", "vorige");
@@ -371,8 +389,8 @@ void LampenWindow::buildMatrix(QWidget* client) {
         const std::string s = "S" + std::to_string(i);
         const std::string l = "L" + std::to_string(i);
         cmdMSchalter_[u] = button(picMatrix_, lampen::arrayName("cmdMSchalter", i), s.c_str());
-        cmdMLampe_[u] = button(picMatrix_, lampen::arrayName("cmdMLampe", i), l.c_str());
-        cmdMLampe_[u]->setFont(lampen::ui::windowFont(8));
+        cmdMLampe_[u] = button(picMatrix_, lampen::arrayName("cmdMLampe", i), l.c_str(),
+                               lampen::ui::windowFont(8));
     }
     picMatrix_->hide();
 }
@@ -383,14 +401,11 @@ void LampenWindow::buildStatistics(QWidget* client) {
     const QColor back[6] = {kWhite, toQColor(lampen::colour::orangeBox), kWhite, kBlack, kYellow,
                             kRed};
     const QColor fore[6] = {kBlack, kBlack, kBlack, kWhite, kBlack, kWhite};
-    for (int i = 0; i < 6; ++i) {
-        // Regular weight, so the longest caption fits its label.
-        QLabel* l = label(f, lampen::arrayName("lblStatistik", i),
-                          lampen::captions::statistics[static_cast<std::size_t>(i)]);
-        QFont font = l->font();
-        font.setWeight(QFont::Normal);
-        l->setFont(font);
-    }
+    // Regular weight, so the longest caption fits its label.
+    const QFont regular = lampen::ui::serifFont(8);
+    for (int i = 0; i < 6; ++i)
+        label(f, lampen::arrayName("lblStatistik", i),
+              lampen::captions::statistics[static_cast<std::size_t>(i)], &regular);
     for (int i = 0; i < 6; ++i) {
         const auto u = static_cast<std::size_t>(i);
         txtStatistik_[u] = textBox(f, lampen::arrayName("txtStatistik", i), "0");

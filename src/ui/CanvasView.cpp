@@ -3,7 +3,10 @@
 #include "WidgetStyle.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 using lampen::ui::toQColor;
 
@@ -18,8 +21,43 @@ CanvasView::CanvasView(lampen::CanvasScale scale, const QColor& background, QWid
 void CanvasView::show(const lampen::Canvas& canvas) {
     if (canvas == shown_)
         return;
+    // A hidden area paints nothing now and everything when it shows again.
+    if (!isVisible() || canvas.scale() != shown_.scale()) {
+        shown_ = canvas;
+        update();
+        return;
+    }
+    // The lists are built in a fixed order, so a change keeps the operations before it in place;
+    // one rectangle around all that differs keeps the repaint's clip simple.
+    const auto& was = shown_.ops();
+    const auto& now = canvas.ops();
+    const QFontMetrics metrics(font());
+    QRect changed;
+    for (std::size_t i = 0; i < std::max(was.size(), now.size()); ++i) {
+        const bool before = i < was.size(), after = i < now.size();
+        if (before && after && was[i] == now[i])
+            continue;
+        if (before)
+            changed |= bounds(was[i], metrics);
+        if (after)
+            changed |= bounds(now[i], metrics);
+    }
     shown_ = canvas;
-    update();
+    update(changed);
+}
+
+QRect CanvasView::bounds(const lampen::DrawOp& op, const QFontMetrics& metrics) const {
+    const QPointF a = toPixels(op.x1, op.y1);
+    if (op.kind == lampen::DrawOp::Kind::Text) {
+        // Wide enough for any text of that many bytes, without shaping it.
+        const int width = metrics.maxWidth() * static_cast<int>(op.text.size());
+        return QRect(a.toPoint(), QSize(width, metrics.height())).adjusted(-2, -2, 2, 2);
+    }
+    const int margin = op.penWidth + 1;
+    return QRectF(a, toPixels(op.x2, op.y2))
+        .normalized()
+        .toAlignedRect()
+        .adjusted(-margin, -margin, margin, margin);
 }
 
 double CanvasView::xPixels(double units) const {
@@ -39,10 +77,15 @@ QPointF CanvasView::toPixels(double x, double y) const {
     return {xPixels(x - s.left), yPixels(y - s.top)};
 }
 
-void CanvasView::paintEvent(QPaintEvent*) {
+void CanvasView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const int ascent = QFontMetrics(font()).ascent();
+    const QFontMetrics metrics(font());
+    const int ascent = metrics.ascent();
+    const QRegion& dirty = event->region();
     for (const lampen::DrawOp& op : shown_.ops()) {
+        if (!dirty.intersects(bounds(op, metrics)))
+            continue; // a lamp's repaint touches two or three of the room's lines
+
         const QPointF a = toPixels(op.x1, op.y1);
         const QPointF b = toPixels(op.x2, op.y2);
         switch (op.kind) {

@@ -5,6 +5,7 @@
 #include "Canvas.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QPointF>
 #include <QWidget>
 
@@ -14,7 +15,7 @@ class CanvasView : public QWidget {
 public:
     CanvasView(lampen::CanvasScale scale, const QColor& background, QWidget* parent = nullptr);
 
-    // Takes the display list; repaints only when it differs from the one shown.
+    // Takes the display list; repaints only where it differs from the one shown.
     void show(const lampen::Canvas& canvas);
 
     // Pixel position of a point in user units, and pixel size of a length in user units.
@@ -26,5 +27,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The pixels an operation may touch, with room for its pen and its antialiased edges.
+    QRect bounds(const lampen::DrawOp& op, const QFontMetrics& metrics) const;
+
     lampen::Canvas shown_;
 };

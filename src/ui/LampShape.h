@@ -1,8 +1,13 @@
 #pragma once
 // A round lamp: an opaque filled circle with a border, drawn over the lines of its area. It takes
 // no pointer events, so a move over a lamp is a move over the area beneath it.
+//
+// A lamp is drawn once per size, colour pair and pixel ratio into a pixmap, which every lamp of
+// that look then copies: a stroked antialiased circle costs some thirty times the copy. At a
+// fractional pixel ratio the lamp is drawn directly.
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 class LampShape : public QWidget {
@@ -25,4 +30,5 @@ private:
     QColor fill_{0, 0, 128};
     QColor border_{0, 0, 0};
     int borderWidth_;
+    QPixmap shown_; // the cached pixmap painted last, while size, colours and ratio hold
 };

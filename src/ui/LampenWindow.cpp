@@ -3,6 +3,7 @@
 #include "CanvasView.h"
 #include "Fonts.h"
 #include "LampShape.h"
+#include "LazyIcon.h"
 #include "RuleLine.h"
 #include "WidgetStyle.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -47,13 +47,15 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     lampen::ui::installFontSubstitutes();
     setObjectName(QStringLiteral("Lampen"));
     setWindowTitle(QString::fromUtf8(lampen::kAppTitle));
-    QIcon icon(QStringLiteral(":/icon-64.png"));
-    icon.addFile(QStringLiteral(":/icon-256.png"));
-    setWindowIcon(icon);
+    setWindowIcon(lazyIcon(QStringLiteral(":/icon-64.png"), 64));
+
+    // The layout comes first, so every control is built with its final font.
+    model_.Form_Load(screen_.pixels.width() * twipsPerPixel_,
+                     screen_.pixels.height() * twipsPerPixel_);
 
     client_ = new QWidget(this); // owned by the window
     client_->setObjectName(QStringLiteral("client"));
-    client_->setFont(lampen::ui::windowFont(12));
+    client_->setFont(lampen::ui::windowFont(12 * model_.layout().layoutScale));
     client_->setPalette(lampen::ui::designPalette());
     setCentralWidget(client_);
 
@@ -71,9 +73,6 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     buildStatistics(client_);
     stackPanels();
     connectEvents();
-
-    model_.Form_Load(screen_.pixels.width() * twipsPerPixel_,
-                     screen_.pixels.height() * twipsPerPixel_);
     applyLayout();
     sync();
     growOptionCircles();
@@ -188,7 +187,8 @@ bool LampenWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LampenWindow::applyLayout() {
     const lampen::Layout& layout = model_.layout();
-    client_->setFont(lampen::ui::windowFont(12 * layout.layoutScale));
+    if (const QFont font = lampen::ui::windowFont(12 * layout.layoutScale); client_->font() != font)
+        client_->setFont(font);
     const double tpp = twipsPerPixel_;
     auto px = [tpp](double twips) { return static_cast<int>(std::lround(twips / tpp)); };
 

@@ -67,12 +67,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    template <class T> T* make(QWidget* parent, const std::string& name);
+    // A control with its objectName and its font at the final size: the layout's size for the
+    // name, else the face's own; without a face it keeps its parent's face.
+    template <class T>
+    T* make(QWidget* parent, const std::string& name, const QFont* face = nullptr);
     QPushButton* button(QWidget* parent, const std::string& name, const char* caption);
+    QPushButton* button(QWidget* parent, const std::string& name, const char* caption,
+                        const QFont& face);
     QLineEdit* textBox(QWidget* parent, const std::string& name, const char* text);
-    QLabel* label(QWidget* parent, const std::string& name, const char* text);
+    QLabel* label(QWidget* parent, const std::string& name, const char* text,
+                  const QFont* face = nullptr);
     QGroupBox* frame(QWidget* parent, const std::string& name, const char* title);
-    QPlainTextEdit* textArea(QWidget* parent, const std::string& name, bool readOnly);
+    QPlainTextEdit* textArea(QWidget* parent, const std::string& name, bool readOnly,
+                             const QFont* face = nullptr);
+    // An area that draws text takes its face at the final size too.
+    void setFinalFont(QWidget* w, const std::string& name, QFont face) const;
     QScrollBar* slider(QWidget* parent, const std::string& name, const lampen::SliderRange& range,
                        int value);
     RuleLine* rule(QWidget* parent, const std::string& name, const QColor& colour, int width);

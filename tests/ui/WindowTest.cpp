@@ -152,6 +152,30 @@ private:
     bool busy_ = false; // waiting for a dialog's folder runs the timer again
 };
 
+// While it lives, counts the paint events of every widget of a window by objectName, and
+// collects the region each one painted.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget& window) {
+        for (QWidget* w : window.findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+    int count(const QString& name) const { return counts_.value(name); }
+    QRegion region(const QString& name) const { return regions_.value(name); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++counts_[watched->objectName()];
+            regions_[watched->objectName()] += static_cast<QPaintEvent*>(event)->region();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QHash<QString, int> counts_;
+    QHash<QString, QRegion> regions_;
+};
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -330,6 +354,26 @@ private slots:
         QCOMPARE(text("txtStatistik(0)"), QStringLiteral(" 1"));
         QCOMPARE(text("txtStatistik(1)"), QStringLiteral(" 1"));
         QCOMPARE(fill("shpDonlamp"), kOn);
+    }
+
+    void aClickRepaintsOnlyWhatItChanged() {
+        // Circuit 1: S0 lights lamps 0 and 1 and nothing else; the bar shows the match.
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QCoreApplication::processEvents();
+        PaintLog log(*window_);
+        get<QPushButton>("cmdSchalter(0)")->click();
+        QCoreApplication::processEvents();
+
+        for (const char* changed : {"shpLampe(0)", "shpLampe(1)", "picProzent", "txtKlicks"})
+            QVERIFY2(log.count(QString::fromUtf8(changed)) == 1, changed);
+        for (const char* same : {"shpLampe(2)", "txtAktuell", "txtAnzahl", "txtStatistik(2)",
+                                 "cmdSchalter(1)", "cmdSchalter(2)", "picMatrix"})
+            QVERIFY2(log.count(QString::fromUtf8(same)) == 0, same);
+        // The room itself only beneath the two lamps.
+        const QRegion changed =
+            QRegion(get("shpLampe(0)")->geometry()) + get("shpLampe(1)")->geometry();
+        QVERIFY(!log.region("picRaum").isEmpty());
+        QCOMPARE(log.region("picRaum").subtracted(changed), QRegion());
     }
 
     void solvabilityIsReportedInARealMessageBox() {
