@@ -1,5 +1,5 @@
 // Circuit codes and the group of slots: the built-in codes' round trip, lenient reading of short
-// and odd codes, stray digits, the cells a smaller circuit leaves alone, and checked slot access.
+// and odd codes, stray digits, and checked slot access.
 
 #include "Schaltcode.h"
 #include "Schaltgruppe.h"
@@ -66,16 +66,6 @@ TEST(Schaltcode, LenientReadingOfShortAndOddCodes) {
     Verbindungsmatrix m;
     load("3*0123*4567*8912*3456*", m); // only a cell holding exactly 1 is a wire
     EXPECT_EQ(wireRows(3, m), (std::array<std::uint16_t, kMaxIndex + 1>{0b0010, 0, 0b0100}));
-}
-
-TEST(Schaltcode, SmallerCircuitLeavesTheOtherCellsAlone) {
-    Verbindungsmatrix m;
-    load(builtInCodes()[3], m); // circuit 4: ten switches and lamps
-    ASSERT_EQ(load(builtInCodes()[0], m), 2);
-    EXPECT_EQ(m(3, 3), 1);
-    EXPECT_EQ(m(3, 5), 0);
-    // One more lamp written now carries circuit 4's leftovers into the new row and column.
-    EXPECT_EQ(writeCode(3, m), "3*1100*0110*0011*0001*");
 }
 
 TEST(Schaltgruppe, SlotsOutsideTheGroupAreNeverTouched) {
