@@ -70,7 +70,7 @@ TEST_F(Files, SavedGroupOpensAgainAndTheListKeepsWhatIsShown) {
     EXPECT_EQ(shown(), before);
 
     write("b.lmp", kExample);
-    open(b);
+    w.openGroupFile(b);   // by name, as on the command line: the same as "Datei öffnen"
     w.cboDatei_Change(g); // picking an entry loads nothing by itself
     open(b);
     EXPECT_EQ(std::tuple(s().files.entries(), s().files.text(), w.view().txtAnzahl),
@@ -131,8 +131,10 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
         const rlimit low{16, old.rlim_max}; // the save fails half-way, as on a full disk
         std::signal(SIGXFSZ, SIG_IGN);      // EFBIG instead of the signal
         ::setrlimit(RLIMIT_FSIZE, name == "g.lmp" ? &low : &old);
-        (name == "g.lmp" ? h.dialogs.saveNames : h.dialogs.openNames).push_back(path(name));
-        name == "g.lmp" ? w.cmdSpeichern_Click() : w.cmdLaden_Click();
+        if (name == "g.lmp")
+            h.dialogs.saveNames = {path(name)}, w.cmdSpeichern_Click();
+        else // a missing file also by name, as on the command line
+            name == "missing.lmp" ? w.openGroupFile(path(name)) : open(path(name));
         ::setrlimit(RLIMIT_FSIZE, &old);
         EXPECT_EQ(std::tuple(h.dialogs.boxes, shown() == before), std::tuple(failed, true)) << name;
         h.dialogs.boxes.clear();
