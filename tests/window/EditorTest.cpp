@@ -53,7 +53,8 @@ TEST_F(Editor, LampClicksWireTheSelectedSwitchAndLampCommandsKeepOneToTenLamps) 
     openCodes({"2*150*011*001*"}); // slots 2.. keep the built-in circuits
     w.cmdAendern_Click();
     w.cmdLampe_Click(1); // S0 until a switch is selected; a 5 from a file becomes a wire
-    EXPECT_EQ(s().group.slot(1), "2*110*011*001*");
+    EXPECT_EQ(std::tuple(s().group.slot(1), s().selectedSwitch, s().lit),
+              std::tuple("2*110*011*001*", std::optional(0), 0b011u)); // S0's wires shown
     press({1});
     w.cmdLampe_Click(0);
     const DrawOp wire{DrawOp::Kind::Text, 10, 20, 10, 20, qbColour(1), 1, " 1"}; // S1, L0

@@ -22,9 +22,6 @@ const std::string kBuiltIn = "Voreinstellung.lmp",
 
 class Files : public Started {
 protected:
-    std::string read(const std::string& name) const {
-        return (std::ostringstream() << std::ifstream(dir / name, std::ios::binary).rdbuf()).str();
-    }
     void open(const std::string& name) {
         h.dialogs.openNames.push_back(name);
         w.cmdLaden_Click();

@@ -48,6 +48,9 @@ protected:
     void write(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir / name, std::ios::binary) << bytes;
     }
+    std::string read(const std::string& name) const {
+        return (std::ostringstream() << std::ifstream(dir / name, std::ios::binary).rdbuf()).str();
+    }
     // The codes as a group file, opened: circuit 1 of them is current.
     void openCodes(const std::vector<std::string>& codes) {
         std::string bytes;
@@ -57,7 +60,8 @@ protected:
         w.openGroupFile(path("codes.lmp"));
     }
     // Plays events like "S0 S2 wege": S<n> switch n, L<n> lamp button n, A<n> / B<n> answer n
-    // of either assessment, I<n> / K<n> the panels' buttons, and the named commands below.
+    // of either assessment, I<n> / K<n> the panels' buttons, N<n> insert a circuit, and the
+    // named commands below.
     void play(const std::string& events) {
         using Command = void (Lampen::*)();
         static const std::map<std::string, Command> commands{
@@ -69,12 +73,14 @@ protected:
             {"weg", &Lampen::cmdRechenwegAus_Click}, {"nächste", &Lampen::cmdNaechstes_Click},
             {"vorige", &Lampen::cmdVoriges_Click},   {"hilfe", &Lampen::cmdHilfe_Click},
             {"math", &Lampen::cmdMath_Click},        {"matrix", &Lampen::cmdMzeigen_Click},
-            {"copy", &Lampen::cmdCopy_Click}};
+            {"copy", &Lampen::cmdCopy_Click},        {"dazu", &Lampen::cmdAddLampe_Click},
+            {"weniger", &Lampen::cmdLoeLampe_Click}, {"entfernen", &Lampen::cmdLoeSchaltung_Click}};
         using Indexed = void (Lampen::*)(int);
         static const std::map<char, Indexed> indexed{
             {'S', &Lampen::cmdSchalter_Click},    {'L', &Lampen::cmdLampe_Click},
             {'A', &Lampen::optLoesbar_Click},     {'B', &Lampen::Option1_Click},
-            {'I', &Lampen::cmdInfofenster_Click}, {'K', &Lampen::cmdAusKB_Click}};
+            {'I', &Lampen::cmdInfofenster_Click}, {'K', &Lampen::cmdAusKB_Click},
+            {'N', &Lampen::cmdAddSchaltung_Click}};
         std::istringstream in(events);
         for (std::string e; in >> e;) {
             const auto c = commands.find(e);
