@@ -26,9 +26,11 @@ TEST_F(Classroom, EveryWayOutOfTheEditorLeavesTheAnalysisOfTheWiringAsItIs) {
         play("ändern S2 L2"); // S2 loses its only wire: every lamp is no longer reachable
         play(way);
         const View v = w.view();
-        EXPECT_EQ(std::tuple(s().editMode(), maskOf(v.cmdLampe, &Placed::visible), s().lit,
-                             s().target, s().analysis.targetSolvable, v.cmdSchalter[2].fontSize),
-                  std::tuple(false, 0u, 0u, 0b111u, false, v.cmdSchalter[0].fontSize));
+        // Not the target FakeRandom would draw (lamp 0): every lamp of the circuit.
+        EXPECT_EQ(std::tuple(s().editMode(), v.panels.matrix, maskOf(v.cmdLampe, &Placed::visible),
+                             maskOf(v.cmdMLampe, &Placed::visible), s().lit, s().target,
+                             s().analysis.targetSolvable, v.cmdSchalter[2].fontSize),
+                  std::tuple(false, false, 0u, 0u, 0u, 0b111u, false, v.cmdSchalter[0].fontSize));
         play("L0 S0 S1"); // no lamp buttons outside the editor
         EXPECT_EQ(std::tuple(s().group.slot(1), v.txtKlicks, w.view().txtAusgabe),
                   std::tuple("2*110*011*000*", "0", texts::task));
