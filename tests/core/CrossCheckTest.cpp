@@ -26,39 +26,28 @@ struct Search {
     int k = 0;
     unsigned sets = 0, all = 0;
     std::vector<unsigned> rows, lamps; // per switch its lamps (cells of exactly 1); per switch set
+    std::array<int, 1024> fewest{};    // presses per pattern, the empty set included
     int rank = 0;
-    std::array<int, 1024> fewest{}; // per pattern, the empty set included
 };
 
 Search search(int k, const Verbindungsmatrix& m) {
-    Search x{k, 1u << (k + 1), (1u << (k + 1)) - 1, std::vector<unsigned>(k + 1, 0), {}};
+    const unsigned sets = 1u << (k + 1);
+    Search x{
+        k,  sets, sets - 1, std::vector<unsigned>(std::size_t(k + 1)), std::vector<unsigned>(sets),
+        {}, 0};
+    x.fewest.fill(kNoSolution);
     for (int s = 0; s <= k; ++s)
         for (int l = 0; l <= k; ++l)
             x.rows[s] |= m(s, l) == 1 ? 1u << l : 0u;
-    std::vector<unsigned> kept; // a row not vanishing under the kept ones is independent
-    for (unsigned r : x.rows) {
-        for (unsigned b : kept)
-            r = std::min(r, r ^ b);
-        if (r != 0)
-            kept.push_back(r);
-    }
-    x.rank = static_cast<int>(kept.size());
-    x.fewest.fill(kNoSolution);
-    x.lamps.assign(x.sets, 0);
     for (unsigned set = 0; set < x.sets; ++set) {
         for (int s = 0; s <= k; ++s)
             x.lamps[set] ^= (set >> s) & 1u ? x.rows[s] : 0u;
         x.fewest[x.lamps[set]] = std::min(x.fewest[x.lamps[set]], std::popcount(set));
     }
+    // The patterns made, "all off" included, form a space of 2^rank.
+    x.rank = std::countr_zero(static_cast<unsigned>(
+        std::ranges::count_if(x.fewest, [](int f) { return f != kNoSolution; })));
     return x;
-}
-
-std::string lowestDigitFirst(unsigned n) {
-    std::string text;
-    do
-        text += n % 2 == 1 ? '1' : '0';
-    while ((n /= 2) != 0);
-    return text;
 }
 
 // The listed operations replayed from the start matrix, which must hold the wiring and target,
@@ -111,17 +100,17 @@ void expectTarget(const Search& x, const Verbindungsmatrix& m, unsigned target) 
     unsigned first = 0; // among the fewest presses, the lowest Schaltmuster number
     for (unsigned set = 1; set < x.sets; ++set)
         if (x.lamps[set] == (target & x.all)) {
-            text += lowestDigitFirst(set) + "\r\n";
+            for (unsigned n = set; n != 0; n /= 2)
+                text += "01"[n % 2];
+            text += "\r\n";
             solutions.push_back(static_cast<std::uint16_t>(set));
             if (std::popcount(set) < fewest)
                 fewest = std::popcount(set), first = set;
         }
     const Analysis a = analyse(x.k, m, target);
-    const int producible = static_cast<int>(std::count_if(
-        x.fewest.begin() + 1, x.fewest.begin() + x.sets, [](int f) { return f != kNoSolution; }));
+    const int producible = (1 << x.rank) - 1; // "all off" not counted
     ASSERT_EQ(std::tuple(a.maxIndex, a.rank, a.patternCount, a.producibleCount),
               std::tuple(x.k, x.rank, static_cast<int>(x.all), producible));
-    ASSERT_EQ(producible, (1 << x.rank) - 1);
     ASSERT_EQ(a.allPatternsProducible, producible == static_cast<int>(x.all));
     ASSERT_EQ(std::tuple(a.minPresses, a.targetSolvable, a.solutions),
               std::tuple(fewest, !solutions.empty(), solutions));
