@@ -74,8 +74,7 @@ TEST_F(Classroom, RemovingTheEntryReturnsToBuiltInCircuitOneAndLaterEditsAreSave
     w.cmdEntfernen_Click();
     EXPECT_EQ(std::tuple(w.view().txtAktuell, w.view().txtAnzahl, s().maxIndex, s().fileName),
               std::tuple("1", "19", 2, std::string(kBuiltInName)));
-    w.cmdAendern_Click();
-    w.cmdLampe_Click(2); // S0 gains lamp 2
+    play("ändern L2"); // S0 gains lamp 2
     h.dialogs.saveNames = {path("neu")};
     w.cmdSpeichern_Click();
     EXPECT_EQ(read("neu.lmp").substr(0, 16), "2*111*011*001*\r\n");

@@ -51,18 +51,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Editor, LampClicksWireTheSelectedSwitchAndLampCommandsKeepOneToTenLamps) {
     openCodes({"2*150*011*001*"}); // slots 2.. keep the built-in circuits
-    w.cmdAendern_Click();
-    w.cmdLampe_Click(1); // S0 until a switch is selected; a 5 from a file becomes a wire
+    play("ändern L1");             // S0 until a switch is selected; a 5 from a file becomes a wire
     EXPECT_EQ(std::tuple(s().group.slot(1), s().selectedSwitch, s().lit),
               std::tuple("2*110*011*001*", std::optional(0), 0b011u)); // S0's wires shown
-    press({1});
-    w.cmdLampe_Click(0);
+    play("S1 L0");
     const DrawOp wire{DrawOp::Kind::Text, 10, 20, 10, 20, qbColour(1), 1, " 1"}; // S1, L0
     EXPECT_EQ(
         std::tuple(s().group.slot(1), s().lit, std::ranges::count(w.view().picMatrix.ops(), wire)),
         std::tuple("2*110*111*001*", 0b111u, 1));
-    w.cmdLampe_Click(0);
-    w.cmdAddLampe_Click();
+    play("L0 dazu");
     EXPECT_EQ(s().group.slot(1), "3*1100*0110*0010*0000*");
     w.cmdLoeLampe_Click();
     EXPECT_EQ(s().group.slot(1), "2*110*011*001*");

@@ -66,8 +66,7 @@ TEST_F(Files, SavedGroupOpensAgainAndTheListKeepsWhatIsShown) {
     open(b);
     EXPECT_EQ(std::tuple(s().files.entries(), s().files.text(), w.view().txtAnzahl),
               std::tuple(Lines{b, g, kBuiltIn}, g, " 2"));
-    w.cmdNaechstes_Click();
-    press({0});
+    play("nächste S0");
     w.cmdNeu_Click(); // reloads the entry shown
     const View after = w.view();
     EXPECT_EQ(
@@ -88,7 +87,7 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
         {std::string("\x89\0\xff\r\n\xfe*", 7), " 2", {std::string("\x89\0\xff", 3), "\xfe*"}},
         {lines, " 200", {"0*1*", "1*10*01*"}}};
     for (const auto& [bytes, count, first] : cases) {
-        press({0}); // so that the circuit shown afterwards is fresh
+        play("S0"); // so that the circuit shown afterwards is fresh
         write("g.lmp", bytes);
         open(path("g.lmp"));
         const View v = w.view();
@@ -98,7 +97,7 @@ TEST_F(Files, ContentBecomesTheGroupButBadFilesChangeNothing) {
             std::tuple(first, count, " 1", path("g.lmp"), "0", readMaxIndex(first[0]), 0u, 0u));
     }
     fs::create_directory(dir / "folder.lmp");
-    press({0});
+    play("S0");
     const auto before = shown();
     // The box says what it always said; the reason stands below it.
     const std::pair<std::string, const char*> refused[] = {

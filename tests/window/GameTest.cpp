@@ -33,8 +33,7 @@ TEST_F(Game, MainSwitchDarkensInPlayAndUnwiresInEditMode) {
 }
 
 TEST_F(Game, NavigationStepsAndWraps) {
-    press({0, 2});
-    w.cmdNaechstes_Click(); // a fresh task on circuit 2: the indicator goes dark
+    play("S0 S2 nächste"); // a fresh task on circuit 2: the indicator goes dark
     EXPECT_EQ(std::tuple(w.view().shpDonlampFill, w.view().txtKlicks, s().outcome),
               std::tuple(colour::darkBlue, "0", Outcome::Open));
     const std::tuple<const char*, bool, const char*> cases[] = {

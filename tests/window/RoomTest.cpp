@@ -58,7 +58,7 @@ TEST_F(Room, DrawnTargetAndWarningsUnderLitLampsOutsideIt) {
     // 1 + floor(10 * 0.35) = 4 lamps: 0 (drawn twice), 9, 5, 1; the bar shows the 6 of 10 agreeing.
     EXPECT_EQ(std::tuple(s().target, s().matchCount), std::tuple(0b10'0010'0011u, 6));
     EXPECT_NEAR(w.view().picProzent.ops().at(0).y1, 0.4, 1e-12);
-    press({0, 4}); // lights lamps 0, 1, 5 of the target and lamp 4 outside it
+    play("S0 S4"); // lights lamps 0, 1, 5 of the target and lamp 4 outside it
     const View v = w.view();
     auto texts = v.picRaum.ops();
     std::erase_if(texts, [](const DrawOp& op) { return op.kind != DrawOp::Kind::Text; });
@@ -78,7 +78,7 @@ std::string said(const View& v, const std::string& control) {
 
 // Circuit 1: S0 toggles lamps 0 and 1, S1 lamps 1 and 2, S2 lamp 2; the target is all three.
 TEST_F(Room, AccessibleLampsSwitchesAndFixedControlsAreNamed) {
-    press({0});
+    play("S0");
     const View v = w.view();
     const std::pair<const char*, const char*> cases[] = {
         {"shpLampe(0)", "Lampe 0 / an, Ziel"},
@@ -98,7 +98,7 @@ TEST_F(Room, AccessibleLampsSwitchesAndFixedControlsAreNamed) {
     EXPECT_NE(said(v, "picMatrix"), "?");
     newTarget(0b010);
     EXPECT_EQ(said(w.view(), "shpLampe(1)"), "Lampe 1 / aus, Ziel");
-    press({0});
+    play("S0");
     EXPECT_EQ(said(w.view(), "shpLampe(0)") + "|" + said(w.view(), "shpLampe(1)"),
               "Lampe 0 / an|Lampe 1 / an, Ziel");
 }

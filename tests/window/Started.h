@@ -90,10 +90,6 @@ protected:
             c != commands.end() ? (w.*c->second)() : (w.*i->second)(e[1] - '0');
         }
     }
-    void press(std::initializer_list<int> switches) {
-        for (int sw : switches)
-            w.cmdSchalter_Click(sw);
-    }
     // "neue Zielvorgabe" drawing exactly these lamps.
     void newTarget(unsigned lamps) {
         h.random.drawing(lamps, s().maxIndex + 1);
