@@ -1,7 +1,8 @@
 // Circuit codes and the group of slots: the built-in codes' round trip, lenient reading of short
-// and odd codes, stray digits, and checked slot access.
+// and odd codes, stray digits, checked slot access, and Schaltmuster numbers as switch sets.
 
 #include "Schaltcode.h"
+#include "Analysis.h"
 #include "Schaltgruppe.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,23 @@ TEST(Schaltgruppe, SlotsOutsideTheGroupAreNeverTouched) {
                                      : marker(n))
             << n;
     }
+}
+
+TEST(Analysis, SchaltmusterTextIsLowestSwitchFirst) {
+    const struct {
+        std::string decimal, text;
+    } cases[] = {
+        {"1", "1"},
+        {"5", "101"},
+        {"6", "011"},
+        {"12", "0011"},
+        {" 5", "101"},
+        {"65541", "101"},
+        {"-1", "1111111111111111"}, // taken as 16 bits
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(toSchaltmuster(c.decimal), c.text) << '"' << c.decimal << '"';
+    EXPECT_EQ(schaltmusterText(12), "0011");
 }
 
 } // namespace
