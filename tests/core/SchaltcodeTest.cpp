@@ -1,7 +1,8 @@
 // Circuit codes and the group of slots: the built-in codes' round trip, lenient reading of short
-// and odd codes, stray digits, the cells a smaller circuit leaves alone, and checked slot access.
+// and odd codes, stray digits, checked slot access, and Schaltmuster numbers as switch sets.
 
 #include "Schaltcode.h"
+#include "Analysis.h"
 #include "Schaltgruppe.h"
 
 #include <gtest/gtest.h>
@@ -68,16 +69,6 @@ TEST(Schaltcode, LenientReadingOfShortAndOddCodes) {
     EXPECT_EQ(wireRows(3, m), (std::array<std::uint16_t, kMaxIndex + 1>{0b0010, 0, 0b0100}));
 }
 
-TEST(Schaltcode, SmallerCircuitLeavesTheOtherCellsAlone) {
-    Verbindungsmatrix m;
-    load(builtInCodes()[3], m); // circuit 4: ten switches and lamps
-    ASSERT_EQ(load(builtInCodes()[0], m), 2);
-    EXPECT_EQ(m(3, 3), 1);
-    EXPECT_EQ(m(3, 5), 0);
-    // One more lamp written now carries circuit 4's leftovers into the new row and column.
-    EXPECT_EQ(writeCode(3, m), "3*1100*0110*0011*0001*");
-}
-
 TEST(Schaltgruppe, SlotsOutsideTheGroupAreNeverTouched) {
     Schaltgruppe g;
     const auto marker = [](int n) { return "slot " + std::to_string(n); };
@@ -94,6 +85,23 @@ TEST(Schaltgruppe, SlotsOutsideTheGroupAreNeverTouched) {
                                      : marker(n))
             << n;
     }
+}
+
+TEST(Analysis, SchaltmusterTextIsLowestSwitchFirst) {
+    const struct {
+        std::string decimal, text;
+    } cases[] = {
+        {"1", "1"},
+        {"5", "101"},
+        {"6", "011"},
+        {"12", "0011"},
+        {" 5", "101"},
+        {"65541", "101"},
+        {"-1", "1111111111111111"}, // taken as 16 bits
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(toSchaltmuster(c.decimal), c.text) << '"' << c.decimal << '"';
+    EXPECT_EQ(schaltmusterText(12), "0011");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The circuit editor on a started window: inserting and removing circuits, wiring lamps to the
-// selected switch, growing and shrinking a circuit, the limits, and leaving edit mode.
+// selected switch, growing and shrinking a circuit, and the limits.
 
 #include "NumText.h"
 #include "Started.h"
@@ -51,17 +51,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Editor, LampClicksWireTheSelectedSwitchAndLampCommandsKeepOneToTenLamps) {
     openCodes({"2*150*011*001*"}); // slots 2.. keep the built-in circuits
-    w.cmdAendern_Click();
-    w.cmdLampe_Click(1); // S0 until a switch is selected; a 5 from a file becomes a wire
-    EXPECT_EQ(s().group.slot(1), "2*110*011*001*");
-    press({1});
-    w.cmdLampe_Click(0);
+    play("ändern L1");             // S0 until a switch is selected; a 5 from a file becomes a wire
+    EXPECT_EQ(std::tuple(s().group.slot(1), s().selectedSwitch, s().lit),
+              std::tuple("2*110*011*001*", std::optional(0), 0b011u)); // S0's wires shown
+    play("S1 L0");
     const DrawOp wire{DrawOp::Kind::Text, 10, 20, 10, 20, qbColour(1), 1, " 1"}; // S1, L0
     EXPECT_EQ(
         std::tuple(s().group.slot(1), s().lit, std::ranges::count(w.view().picMatrix.ops(), wire)),
         std::tuple("2*110*111*001*", 0b111u, 1));
-    w.cmdLampe_Click(0);
-    w.cmdAddLampe_Click();
+    play("L0 dazu");
     EXPECT_EQ(s().group.slot(1), "3*1100*0110*0010*0000*");
     w.cmdLoeLampe_Click();
     EXPECT_EQ(s().group.slot(1), "2*110*011*001*");
@@ -77,26 +75,6 @@ TEST_F(Editor, LampClicksWireTheSelectedSwitchAndLampCommandsKeepOneToTenLamps) 
         w.cmdLoeLampe_Click();
     EXPECT_EQ(std::tuple(s().group.slot(1), s().maxIndex, h.dialogs.boxes.size()),
               std::tuple("0*1*", 0, 0u));
-}
-
-TEST_F(Editor, FertigResetsTheEditorAndStartsAFullTarget) {
-    w.Form_Load(kDesignWidth * 1.5, kDesignHeight * 1.25); // fonts follow the height: 1.25
-    w.txtAktuell_Change(" 4");
-    w.cmdVoriges_Click(); // circuit 3, five lamps
-    w.cmdAendern_Click();
-    press({1, 2}); // S2 selected, in the larger font, with its lamps lit
-    ASSERT_TRUE(w.view().cmdSchalter[2].fontSize == 12.5 && s().lit != 0);
-    h.random.drawing(0b1, 5); // a drawn target would be lamp 0 alone
-    w.cmdSpielen_Click();
-    const View v = w.view();
-    EXPECT_EQ(
-        std::tuple(s().editMode(), v.panels.matrix, s().lit, s().target, v.txtAusgabe, v.txtKlicks),
-        std::tuple(false, false, 0u, 0b11111u, texts::task, "0"));
-    for (std::size_t l = 0; l < kLampCount; ++l) // 8 points x 1.25
-        EXPECT_EQ(std::tuple(v.shpLampe[l].fill, v.cmdSchalter[l].fontSize, v.cmdLampe[l].visible,
-                             v.cmdMLampe[l].visible),
-                  std::tuple(colour::darkBlue, 10.0, false, false))
-            << l;
 }
 
 } // namespace

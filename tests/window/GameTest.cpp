@@ -1,5 +1,5 @@
-// Start-up, the main switch, navigation, the current number outside the group, the panels, the
-// fixed texts and opening a group by name.
+// Start-up, the main switch, navigation, the current number outside the group and the fixed
+// texts.
 
 #include "Started.h"
 #include "Texts.h"
@@ -9,44 +9,31 @@ namespace {
 
 using Game = Started;
 
-std::string panels(const View& v) { // x: shown; Ändern, Wege, Matrix, Erklärung 0 and 1
-    const auto& p = v.panels;
-    return {"-x"[p.editor], "-x"[p.solutions], "-x"[p.matrix], "-x"[p.explanation[0]],
-            "-x"[p.explanation[1]]};
-}
-
 TEST_F(Game, StartsInPlayModeOnCircuitOneWithEveryLampAsTarget) {
     const View v = w.view();
     const auto shown = &Placed::visible; // lamps, switches, the editor's lamp buttons
     EXPECT_EQ(std::tuple(v.txtAktuell, v.txtAnzahl, v.txtKlicks, s().target, panels(v),
                          maskOf(v.shpLampe, shown), maskOf(v.cmdSchalter, shown),
-                         maskOf(v.cmdLampe, shown)),
-              std::tuple("1", "19", "0", 0b111u, "---x-", 0b111u, 0b111u, 0u));
-    EXPECT_EQ(std::tuple(v.txtAusgabe, v.cmdAddSchaltung[0], v.cmdAddSchaltung[1],
-                         v.cmdLoeSchaltung, v.shpDonlampFill, v.txtAusgabeBack),
-              std::tuple("Schalten Sie die gelb markierten Lampen ein!", "Nummer 1", "Nummer  2",
-                         "Schaltung 1  entfernen", colour::darkBlue, colour::white));
+                         maskOf(v.cmdLampe, shown), v.txtAusgabe),
+              std::tuple("1", "19", "0", 0b111u, "---x--", 0b111u, 0b111u, 0u,
+                         "Schalten Sie die gelb markierten Lampen ein!"));
 }
 
 TEST_F(Game, MainSwitchDarkensInPlayAndUnwiresInEditMode) {
-    press({0, 2});
-    w.cmdLampenaus_Click();
+    play("S0 S2 aus");
     EXPECT_EQ(std::tuple(s().lit, w.view().picProzent.ops().size()), std::tuple(0u, 0u));
-    w.cmdAendern_Click();
-    press({1});
-    w.cmdAufgabe_Click(); // no new target while editing
-    EXPECT_EQ(std::tuple(s().lit, s().target), std::tuple(0b110u, 0b111u)) << "S1's wiring";
+    play("ändern S1 neu"); // no new target while editing; S1's wires lit, its caption larger
     const View v = w.view();
-    EXPECT_DOUBLE_EQ(v.cmdSchalter[1].fontSize - v.cmdSchalter[0].fontSize, 2);
-    w.cmdLampenaus_Click();
-    EXPECT_EQ(s().group.slot(1), "2*000*000*000*");
-    w.cmdHilfe_Click(); // another panel ends edit mode without the steps of "fertig"
-    EXPECT_EQ(panels(w.view()), "---x-");
+    EXPECT_EQ(
+        std::tuple(s().lit, s().target, v.cmdSchalter[1].fontSize - v.cmdSchalter[0].fontSize),
+        std::tuple(0b110u, 0b111u, 2.0));
+    play("aus hilfe"); // another panel ends edit mode without the steps of "fertig"
+    EXPECT_EQ(std::tuple(s().group.slot(1), panels(w.view())),
+              std::tuple("2*000*000*000*", "---x--"));
 }
 
 TEST_F(Game, NavigationStepsAndWraps) {
-    press({0, 2});
-    w.cmdNaechstes_Click(); // a fresh task on circuit 2: the indicator goes dark
+    play("S0 S2 nächste"); // a fresh task on circuit 2: the indicator goes dark
     EXPECT_EQ(std::tuple(w.view().shpDonlampFill, w.view().txtKlicks, s().outcome),
               std::tuple(colour::darkBlue, "0", Outcome::Open));
     const std::tuple<const char*, bool, const char*> cases[] = {
@@ -72,28 +59,6 @@ TEST_F(Game, CurrentNumberOutsideTheSlotsLoadsAnEmptyCircuitAndStoresNothing) {
     }
 }
 
-TEST_F(Game, PanelsShowOneAtATime) {
-    w.cmdWege_Click();
-    EXPECT_EQ(std::tuple(w.view().txtWege, panels(w.view())),
-              std::tuple("Schaltmuster der Lösung(en):\r\n\r\n101\r\n", "-x---"));
-    w.cmdInfofenster_Click(0); // "ausblenden"
-    EXPECT_EQ(panels(w.view()), "-----");
-    w.cmdMzeigen_Click();
-    w.cmdMath_Click();
-    EXPECT_EQ(panels(w.view()), "----x");
-    w.cmdInfofenster_Click(1); // "aktualisieren" asks again
-    w.cmdAusKB_Click(1);
-    EXPECT_EQ(panels(w.view()), "-x---");
-    w.cmdHilfe_Click();
-    w.cmdHilfe_Click();
-    EXPECT_EQ(panels(w.view()), "---x-");
-    const View before = w.view();
-    w.cmdCopy_Click(); // the credit box changes nothing
-    EXPECT_EQ(std::tuple(w.view().txtAusgabe, w.view().txtStatistik, panels(w.view())),
-              std::tuple(before.txtAusgabe, before.txtStatistik, panels(before)));
-    EXPECT_EQ(h.dialogs.boxes.at(0).title, "Programmiert von");
-}
-
 TEST(Texts, LinesEndInCrLfAndKeepTheirBlanks) {
     const std::span<const std::string_view> lines[] = {
         texts::operatingHelpLines(), texts::mathematicsLines(), texts::editorInstructionLines()};
@@ -110,23 +75,6 @@ TEST(Texts, LinesEndInCrLfAndKeepTheirBlanks) {
     EXPECT_EQ(lines[0][7], "Aus \"ein\" wird \"aus\" und \"aus\" wird zu \"ein\". ");
     EXPECT_EQ(lines[0][32], "wird das über dem Spielfeld im weißen  Textfeld ");
     EXPECT_EQ(lines[2][15], "   \"Datei\"  gespeichert werden.");
-}
-
-TEST_F(Game, OpeningAGroupByNameIsDateiOeffnenWithItsMessage) {
-    write("zwei.lmp", "2*110*011*001*\r\n3*1000*0100*0010*0001*\r\n");
-    Lampen byName{h.dialogs, h.random, h.metrics};
-    byName.Form_Load();
-    for (const std::string& file : {path("zwei.lmp"), path("fehlt.lmp")}) {
-        h.dialogs.openNames = {file};
-        w.cmdLaden_Click();
-        byName.openGroupFile(file);
-        for (const Lampen* l : {&w, &byName})
-            EXPECT_EQ(l->view().txtAnzahl + "|" + l->view().txtAktuell + "|" + l->state().fileName +
-                          "|" + l->state().files.entries().front() + "|" + l->state().group.slot(2),
-                      " 2| 1|" + file + "|" + path("zwei.lmp") + "|3*1000*0100*0010*0001*");
-    }
-    EXPECT_EQ(h.dialogs.boxes, std::vector<Box>(2, {"Ungültiger Dateiname!", Icon::Critical,
-                                                    "Fehler", "Datei oder Ordner nicht gefunden"}));
 }
 
 } // namespace

@@ -10,7 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <random>
+#include <sstream>
+#include <stdexcept>
 
 namespace lampen::testing {
 
@@ -20,6 +23,13 @@ template <class Controls, class Property> unsigned maskOf(const Controls& contro
     for (std::size_t i = 0; i < controls.size(); ++i)
         m |= std::invoke(has, controls[i]) ? 1u << i : 0u;
     return m;
+}
+
+// x: shown; Ändern, Wege, Matrix, Erklärung 0 and 1, Rechenweg.
+inline std::string panels(const View& v) {
+    const auto& p = v.panels;
+    return {"-x"[p.editor],         "-x"[p.solutions],      "-x"[p.matrix],
+            "-x"[p.explanation[0]], "-x"[p.explanation[1]], "-x"[p.rechenweg]};
 }
 
 class Started : public ::testing::Test {
@@ -38,6 +48,9 @@ protected:
     void write(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir / name, std::ios::binary) << bytes;
     }
+    std::string read(const std::string& name) const {
+        return (std::ostringstream() << std::ifstream(dir / name, std::ios::binary).rdbuf()).str();
+    }
     // The codes as a group file, opened: circuit 1 of them is current.
     void openCodes(const std::vector<std::string>& codes) {
         std::string bytes;
@@ -46,9 +59,36 @@ protected:
         write("codes.lmp", bytes);
         w.openGroupFile(path("codes.lmp"));
     }
-    void press(std::initializer_list<int> switches) {
-        for (int sw : switches)
-            w.cmdSchalter_Click(sw);
+    // Plays events like "S0 S2 wege": S<n> switch n, L<n> lamp button n, A<n> / B<n> answer n
+    // of either assessment, I<n> / K<n> the panels' buttons, N<n> insert a circuit, and the
+    // named commands below.
+    void play(const std::string& events) {
+        using Command = void (Lampen::*)();
+        static const std::map<std::string, Command> commands{
+            {"aus", &Lampen::cmdLampenaus_Click},    {"neu", &Lampen::cmdAufgabe_Click},
+            {"wege", &Lampen::cmdWege_Click},        {"status", &Lampen::cmdStatus_Click},
+            {"ändern", &Lampen::cmdAendern_Click},   {"fertig", &Lampen::cmdSpielen_Click},
+            {"tipp", &Lampen::cmdTipp_Click},        {"rechenweg", &Lampen::cmdRechenweg_Click},
+            {"schritt", &Lampen::cmdSchritt_Click},  {"alle", &Lampen::cmdAlleSchritte_Click},
+            {"weg", &Lampen::cmdRechenwegAus_Click}, {"nächste", &Lampen::cmdNaechstes_Click},
+            {"vorige", &Lampen::cmdVoriges_Click},   {"hilfe", &Lampen::cmdHilfe_Click},
+            {"math", &Lampen::cmdMath_Click},        {"matrix", &Lampen::cmdMzeigen_Click},
+            {"copy", &Lampen::cmdCopy_Click},        {"dazu", &Lampen::cmdAddLampe_Click},
+            {"weniger", &Lampen::cmdLoeLampe_Click}, {"entfernen", &Lampen::cmdLoeSchaltung_Click}};
+        using Indexed = void (Lampen::*)(int);
+        static const std::map<char, Indexed> indexed{
+            {'S', &Lampen::cmdSchalter_Click},    {'L', &Lampen::cmdLampe_Click},
+            {'A', &Lampen::optLoesbar_Click},     {'B', &Lampen::Option1_Click},
+            {'I', &Lampen::cmdInfofenster_Click}, {'K', &Lampen::cmdAusKB_Click},
+            {'N', &Lampen::cmdAddSchaltung_Click}};
+        std::istringstream in(events);
+        for (std::string e; in >> e;) {
+            const auto c = commands.find(e);
+            const auto i = e.size() == 2 ? indexed.find(e[0]) : indexed.end();
+            if (c == commands.end() && i == indexed.end())
+                throw std::invalid_argument(e);
+            c != commands.end() ? (w.*c->second)() : (w.*i->second)(e[1] - '0');
+        }
     }
     // "neue Zielvorgabe" drawing exactly these lamps.
     void newTarget(unsigned lamps) {

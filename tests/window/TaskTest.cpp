@@ -8,31 +8,11 @@
 #include <chrono>
 #include <cstdio>
 #include <set>
-#include <sstream>
-#include <stdexcept>
 
 namespace lampen::testing {
 namespace {
 
 using Task = Started;
-
-// Plays events like "S0 S2 W": S<n> switch n, A<n> / B<n> answer n of either assessment,
-// M main switch, N new target, W solution list, L solvability, E edit mode on.
-void play(Lampen& w, const std::string& events) {
-    std::istringstream in(events);
-    for (std::string e; in >> e;) {
-        const int n = e.size() > 1 ? e[1] - '0' : 0;
-        e[0] == 'S'   ? w.cmdSchalter_Click(n)
-        : e[0] == 'A' ? w.optLoesbar_Click(n)
-        : e[0] == 'B' ? w.Option1_Click(n)
-        : e[0] == 'M' ? w.cmdLampenaus_Click()
-        : e[0] == 'N' ? w.cmdAufgabe_Click()
-        : e[0] == 'W' ? w.cmdWege_Click()
-        : e[0] == 'L' ? w.cmdStatus_Click()
-        : e[0] == 'E' ? w.cmdAendern_Click()
-                      : throw std::invalid_argument(e);
-    }
-}
 
 TEST_F(Task, PlayedTasksShowTheirBoxesAndScore) {
     const auto note = [](std::string t) { return Box{t, Icon::Exclamation, "Kommentar"}; };
@@ -72,34 +52,33 @@ TEST_F(Task, PlayedTasksShowTheirBoxesAndScore) {
         std::string text = texts::task;
     } cases[] = {
         {all, "S0 S2", " 2", " 1| 1|0|0|0|0", {}, {}, "Gelöst mit minimaler Schaltzahl!"},
-        {all, "S0 S1 S1 S2", " 4", " 1|0| 1|0|0|0", {}, {}, longer},
-        {all, "S0 S2 S1 S1 S2 S2", " 6", " 1| 1| 2|0|0|0", {}, {}, longer}, // each time again
-        {all, "S0 S2 M", " 2", " 1| 1|0|0|0|0", {}},
-        {all, "S0 S2 M S2 S0", " 4", " 1| 1| 1|0|0|0", {}, {}, longer}, // every press counts
-        {all, "W S0 S2 S1 S1", " 4", "0|0| 1| 1|0|0", {noPoint}, {}, longer},
+        {all, "S0 S2 S1 S1 S2 S2", " 6", " 1| 1| 2|0|0|0", {}, {}, longer}, // longer, each time
+                                                                            // again
+        {all, "S0 S2 aus", " 2", " 1| 1|0|0|0|0", {}},
+        {all, "S0 S2 aus S2 S0", " 4", " 1| 1| 1|0|0|0", {}, {}, longer}, // every press counts
+        {all, "wege S0 S2 S1 S1", " 4", "0|0| 1| 1|0|0", {noPoint}, {}, longer},
         {notAll, "S0 S1 S0 S2 S0 S1 S0", " 7", " 1|0|0|0|0|0", {}}, // all 8 patterns
-        {all, "L", "0", "0|0|0|0|0|0", {solvable}},
-        {notAll, "L", "0", "0|0|0|0|0|0", {unsolvable}},
-        {all, "W W W", "0", "0|0|0| 3|0|0", {}},
-        {all, "E W", "0", "0|0|0|0|0|0", {editing}},
+        {all, "status", "0", "0|0|0|0|0|0", {solvable}},
+        {notAll, "status", "0", "0|0|0|0|0|0", {unsolvable}},
+        {all, "wege wege wege", "0", "0|0|0| 3|0|0", {}},
+        {all, "ändern wege", "0", "0|0|0|0|0|0", {editing}},
         {all, "A1", "0", "0|0|0|0| 1|0", {right}},
         {all, "A0", "0", "0|0|0|0|-1|0", {wrong}},
         {notAll, "A0", "0", "0|0|0|0| 1|0", {right}},
         {notAll, "A1", "0", "0|0|0|0|-1|0", {wrong}},
         {all, "S0 A1", " 1", " 1|0|0|0|0|0", {tooLate}},
-        {all, "L A1", "0", "0|0|0|0|0|0", {solvable, tooLate}},
-        {all, "W A1", "0", "0|0|0| 1|0|0", {tooLate}},
+        {all, "status A1", "0", "0|0|0|0|0|0", {solvable, tooLate}},
+        {all, "wege A1", "0", "0|0|0| 1|0|0", {tooLate}},
         {all, "A1 A1", "0", "0|0|0|0| 1|0", {right, tooLate}},
         {all, "B0", "0", "0|0|0|0|0| 2", {good, alsoRight}, {"7"}},
         {all, "B0", "0", "0|0|0|0|0| 0", {good, total7}, {"8"}},
-        {notAll, "B1", "0", "0|0|0|0|0| 4", {good, alsoRight, twoPoints}, {"7", "3"}},
         {notAll, "B1", "0", "0|0|0|0|0|-1", {good, total7, producible3}, {"6", "4"}},
         {notAll, "B1", "0", "0|0|0|0|0| 4", {good, alsoRight, twoPoints}, {"  7", "3.0"}},
         {notAll, "B1", "0", "0|0|0|0|0|-1", {good, total7, producible3}}, // cancelled: 0
         {all, "B1", "0", "0|0|0|0|0| 0", {bad, stillRight}, {"7.0"}},
         {notAll, "B0", "0", "0|0|0|0|0|-2", {bad, alsoWrong7}, {"x"}},
         {all, "B0 B1", "0", "0|0|0|0|0| 2", {good, alsoRight, assessed}, {"7"}},
-        {all, "B0 N B0", "0", "0|0|0|0|0| 4", {good, alsoRight, good, alsoRight}, {"7", "7"}},
+        {all, "B0 neu B0", "0", "0|0|0|0|0| 4", {good, alsoRight, good, alsoRight}, {"7", "7"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code + ": " + c.events);
@@ -109,7 +88,7 @@ TEST_F(Task, PlayedTasksShowTheirBoxesAndScore) {
         w.cmdclear_Click();
         h.dialogs.boxes.clear();
         h.dialogs.replies = c.replies;
-        play(w, c.events);
+        play(c.events);
         const View v = w.view();
         EXPECT_EQ(std::tuple(v.txtKlicks, counters(), v.txtAusgabe, h.dialogs.boxes),
                   std::tuple(c.klicks, c.counters, c.text, c.boxes));
