@@ -5,8 +5,8 @@
 #include "ClockRandom.h"
 
 #include <bit>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <set>
 
 namespace lampen::testing {
@@ -108,7 +108,8 @@ TEST_F(Task, PlayedTasksShowTheirBoxesAndScore) {
 
 TEST_F(Task, AFullRoundWithRealRandomTargetsRunsQuickly) {
     // Every event is followed by the view, as the window applies it after each.
-    const auto start = std::chrono::steady_clock::now();
+    // Processor time, so that other work on the machine does not count.
+    const std::clock_t start = std::clock();
     ClockRandom real;
     Lampen r{h.dialogs, real, h.metrics};
     r.Form_Load();
@@ -129,9 +130,9 @@ TEST_F(Task, AFullRoundWithRealRandomTargetsRunsQuickly) {
         ASSERT_FALSE(r.view().txtKlicks.empty());
     }
     drawTargets(100);
-    const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - start;
-    std::printf("full round (start-up, 1000 presses, 100 targets at k = 9): %.2f ms\n", ms.count());
-    EXPECT_LT(ms.count(), 3000.0); // sanitizers and a busy machine: a guard, not a benchmark
+    const double ms = 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    std::printf("full round (start-up, 1000 presses, 100 targets at k = 9): %.2f ms\n", ms);
+    EXPECT_LT(ms, 3000.0); // with sanitizers: a guard against gross slowness, not a benchmark
     r.cmdVoriges_Click();          // five lamps
     drawTargets(200);
 }
