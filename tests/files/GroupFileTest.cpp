@@ -123,6 +123,13 @@ TEST(GroupFile, RefusedInputsAreNeitherOpenedNorChanged) {
     writeBytes(d / "long.lmp", formatGroup(GroupLines(201, "0*1*")));
     ASSERT_EQ(::mknod((d / "socket.lmp").c_str(), S_IFSOCK | 0666, 0), 0);
     ASSERT_EQ(::mkfifo((d / "pipe.lmp").c_str(), 0666), 0);
+    // Waits in open() for a reader (the snapshot gives it time); no ASSERT until joined.
+    std::atomic<bool> fifoOpened = false;
+    std::thread writer([&] {
+        const int fd = ::open((d / "pipe.lmp").c_str(), O_WRONLY | O_CLOEXEC);
+        fifoOpened = true;
+        ::close(fd);
+    });
     const auto snapshot = [&] { // type, mode and contents of every case
         std::vector<std::pair<mode_t, std::string>> out;
         for (const auto& [name, toWrite, reason] : cases) {
@@ -133,13 +140,6 @@ TEST(GroupFile, RefusedInputsAreNeitherOpenedNorChanged) {
         return out;
     };
     const auto before = snapshot();
-    // Waits in open() until someone opens the FIFO to read. No ASSERT until it is joined.
-    std::atomic<bool> fifoOpened = false;
-    std::thread writer([&] {
-        const int fd = ::open((d / "pipe.lmp").c_str(), O_WRONLY | O_CLOEXEC);
-        fifoOpened = true;
-        ::close(fd);
-    });
     for (const auto& [name, toWrite, reason] : cases) {
         EXPECT_EQ(outcome(readGroupFile(d / name)), (d / name).string() + ": " + reason);
         EXPECT_EQ(outcome(writeGroupFile(d / name, toWrite)), (d / name).string() + ": " + reason);
