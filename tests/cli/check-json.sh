@@ -12,7 +12,9 @@ if ! command -v python3 >/dev/null 2>&1; then
 fi
 rm -rf "$work"
 mkdir -p "$work/ordner" || exit 1
-printf '2*110*011*001*\r\n1*"\\\001\303\244\377*\r\n' >"$work/klein.lmp"
+# The second line holds a quote, a backslash, a control byte, a NUL, ä, a byte that is no UTF-8,
+# an overlong form and a surrogate.
+printf '2*110*011*001*\r\n1*"\\\001\000\303\244\377\300\257\355\240\200*\r\n' >"$work/klein.lmp"
 i=0
 while [ $i -lt 200 ]; do
     printf '9*1111111111*1111111111*1111111111*1111111111*1111111111*1111111111*1111111111*1111111111*1111111111*1111111111*\r\n'
@@ -34,7 +36,8 @@ read = [f["file"] for f in files if "circuits" in f]
 counts = [len(f["circuits"]) for f in files if "circuits" in f]
 solutions = {len(c["fullTarget"]["solutions"]) for f in files if f["file"] == sys.argv[3]
              for c in f["circuits"]}
-ok = read == sys.argv[2:] and counts == [2, 200, 19] and solutions == {512}
+nul = "\u0000" in files[0]["circuits"][1]["code"]  # the line goes on after a NUL
+ok = read == sys.argv[2:] and counts == [2, 200, 19] and solutions == {512} and nul
 print("groups read:", read, counts, "solutions per big circuit:", solutions)
 sys.exit(0 if ok else 1)
 PY
