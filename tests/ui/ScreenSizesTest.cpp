@@ -6,26 +6,14 @@
 #include "Desktop.h"
 #include "LampenWindow.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QStyleOption>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
 // The longest texts the program ever writes where they differ from the starting caption.
 QStringList longestTexts(const QString& name) {
-    if (name.startsWith(QStringLiteral("txtStatistik")))
-        return {" 100", "-100"};
-    const std::pair<const char*, QStringList> texts[] = {
+    static const QHash<QString, QStringList> texts{
         {"txtKlicks", {" 100"}},
         {"txtAktuell", {" 200"}},
         {"txtAnzahl", {" 200"}},
@@ -35,10 +23,7 @@ QStringList longestTexts(const QString& name) {
         {"cmdAddSchaltung(0)", {"Nummer  200"}},
         {"cmdAddSchaltung(1)", {"Nummer  201"}},
         {"cmdLöSchaltung", {"Schaltung  200  entfernen"}}};
-    for (const auto& [n, t] : texts)
-        if (name == QString::fromUtf8(n))
-            return t;
-    return {};
+    return name.startsWith("txtStatistik") ? QStringList{" 100", "-100"} : texts.value(name);
 }
 
 // Every visible text that does not fit, as "name: text (needs n, has m)".
@@ -154,12 +139,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ScreenSizesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(ScreenSizesTest)
 #include "ScreenSizesTest.moc"
