@@ -273,7 +273,7 @@ private slots:
         trigger("cmdStatus");
         trigger("cmdTipp");
         QCOMPARE(watcher.seen.size(), 2);
-        // The program's lines end in CR LF; a box shows one line break for each.
+        // This text breaks its line with LF CR; the box shows one line break.
         QCOMPARE(
             watcher.seen[0].text,
             QStringLiteral("Die Aufgabe ist lösbar. Man benötigt\nmindestens 2 Schaltvorgänge."));
