@@ -247,23 +247,8 @@ void Game::showMatrix() {
     s_.panels.matrix = true;
 }
 
-void Game::setLampAngle(int value) {
-    s_.sliders.lampAngle = std::clamp(value, kAngleRange.min, kAngleRange.max);
-    redrawn();
-}
-
-void Game::setLampRadius(int value) {
-    s_.sliders.lampRadius = std::clamp(value, kRadiusRange.min, kRadiusRange.max);
-    redrawn();
-}
-
-void Game::setSwitchAngle(int value) {
-    s_.sliders.switchAngle = std::clamp(value, kAngleRange.min, kAngleRange.max);
-    redrawn();
-}
-
-void Game::setSwitchRadius(int value) {
-    s_.sliders.switchRadius = std::clamp(value, kRadiusRange.min, kRadiusRange.max);
+void Game::setSlider(int Sliders::*slider, const SliderRange& range, int value) {
+    s_.sliders.*slider = std::clamp(value, range.min, range.max);
     redrawn();
 }
 

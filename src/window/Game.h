@@ -87,14 +87,16 @@ public:
     void showMatrix();
     void hideMatrix() { s_.panels.matrix = false; }
     void resetMatrixPlace() { s_.panels.matrixPlace = MatrixPlace::Design; }
-    void setLampAngle(int value);
-    void setLampRadius(int value);
-    void setSwitchAngle(int value);
-    void setSwitchRadius(int value);
+    void setLampAngle(int value) { setSlider(&Sliders::lampAngle, kAngleRange, value); }
+    void setLampRadius(int value) { setSlider(&Sliders::lampRadius, kRadiusRange, value); }
+    void setSwitchAngle(int value) { setSlider(&Sliders::switchAngle, kAngleRange, value); }
+    void setSwitchRadius(int value) { setSlider(&Sliders::switchRadius, kRadiusRange, value); }
     void hover(std::optional<int> s) { s_.hoverSwitch = s; }
     void requestClose() { s_.closeRequested = true; }
 
 private:
+    // A slider's position, kept within its range; the room follows it.
+    void setSlider(int Sliders::*slider, const SliderRange& range, int value);
     void loadCircuit();
     void storeCircuit();
     // Edit mode ends by any way: the analysis follows the wiring as it is now, and the task
