@@ -5,7 +5,6 @@
 #include "Random.h"
 #include "TextMetrics.h"
 
-#include <bit>
 #include <deque>
 #include <ostream>
 #include <string>
@@ -53,18 +52,9 @@ struct FakeDialogs : Dialogs {
 struct FakeRandom : Random { // the values in turn, then from the first again; empty: throws
     std::vector<double> values{0.0};
     std::size_t next_ = 0;
-    int seeds = 0;
 
-    void seedFromClock() override { ++seeds; }
+    void seedFromClock() override {}
     double next() override { return values.at(values.empty() ? 0 : next_++ % values.size()); }
-    // The values that draw exactly these lamps as the next target of a circuit of n lamps.
-    void drawing(unsigned lamps, int n) {
-        values = {(std::popcount(lamps) - 0.5) / n};
-        for (int l = 0; l < n; ++l)
-            if ((lamps >> l) & 1u)
-                values.push_back((l + 0.5) / n);
-        next_ = 0;
-    }
 };
 
 struct FakeMetrics : TextMetrics {

@@ -90,11 +90,6 @@ protected:
             c != commands.end() ? (w.*c->second)() : (w.*i->second)(e[1] - '0');
         }
     }
-    // "neue Zielvorgabe" drawing exactly these lamps.
-    void newTarget(unsigned lamps) {
-        h.random.drawing(lamps, s().maxIndex + 1);
-        w.cmdAufgabe_Click();
-    }
     std::string counters() const { // the six counters as shown, joined by "|"
         const auto& c = w.view().txtStatistik;
         return c[0] + "|" + c[1] + "|" + c[2] + "|" + c[3] + "|" + c[4] + "|" + c[5];
