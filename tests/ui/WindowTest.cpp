@@ -311,6 +311,16 @@ private slots:
         QCOMPARE(log.region("picRaum").subtracted(changed), QRegion());
     }
 
+    void applyingTheViewRaisesNoSignal() {
+        // Signals blocked while the view is written: a step changes the number and the list's
+        // text without a signal that could reach a handler.
+        QSignalSpy number(get<QLineEdit>("txtAktuell"), &QLineEdit::textChanged);
+        QSignalSpy list(get<QComboBox>("cboDatei"), &QComboBox::editTextChanged);
+        click("cmdNächstes");
+        QCOMPARE(text("txtAktuell"), QStringLiteral(" 2"));
+        QCOMPARE(number.count() + list.count(), 0);
+    }
+
     void analyseBoxesAndTheRechenwegPanel() {
         ModalWatcher watcher;
         trigger("cmdStatus");
