@@ -5,6 +5,7 @@
 #include "Started.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace lampen::testing {
@@ -15,6 +16,22 @@ using Matrix = Started;
 
 std::pair<double, double> centre(const Placed& p) {
     return {p.left + p.width / 2, p.top + p.height / 2};
+}
+
+TEST_F(Room, SlidersTurnAndWidenTheRingsOfLampsAndSwitches) {
+    // Lamp 0 stands straight below the centre; the others follow evenly, turned by the angle.
+    w.hscLampwinkel_Change(157); // a quarter turn: lamp 0 to the right
+    w.hscRadLampe_Change(95);    // beyond the slider's end: kept at 9.0
+    w.hscRadSchalter_Change(20);
+    const View v = w.view();
+    for (int i = 0; i < 3; ++i) {
+        const auto [lx, ly] = centre(v.shpLampe[static_cast<std::size_t>(i)]);
+        const auto [sx, sy] = centre(v.cmdSchalter[static_cast<std::size_t>(i)]);
+        const double turn = 1.57 + 2 * 3.1415 * i / 3;
+        EXPECT_NEAR(lx, 9 * std::sin(turn), 1e-6) << i;
+        EXPECT_NEAR(ly, 9 * std::cos(turn), 1e-6) << i;
+        EXPECT_NEAR(std::hypot(sx, sy), 2, 1e-9) << i;
+    }
 }
 
 TEST_F(Room, TheWiresOfTheSwitchUnderThePointerStandOut) {
