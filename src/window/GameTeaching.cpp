@@ -12,10 +12,7 @@ Tip Game::tip() {
 }
 
 void Game::showRechenweg() {
-    // Wires changed in the editor: "Lösbarkeit" must speak of the task the Rechenweg solves.
-    if (s_.editMode())
-        analyseTarget();
-    hidePanels(); // in edit mode this ends it, as every panel does
+    hidePanels(); // ends edit mode as every panel does, the analysis following the wiring
     s_.panels.rechenweg = true;
     restartRechenweg();
     noteSolutionAsked();
