@@ -5,6 +5,7 @@
 
 #include "Analysis.h"
 #include "FileList.h"
+#include "Ring.h"
 #include "Schaltcode.h"
 #include "Schaltgruppe.h"
 
@@ -59,10 +60,10 @@ struct Panels {
 
 // The four sliders below the room, as the slider positions.
 struct Sliders {
-    int lampAngle = 0;     // hundredths of a radian, 0..628
-    int lampRadius = 70;   // tenths of a room unit, 10..90
-    int switchAngle = 0;   // 0..628
-    int switchRadius = 30; // 10..90
+    int lampAngle = 0;                                            // hundredths of a radian, 0..628
+    int lampRadius = static_cast<int>(kStartLampRadius * 10);     // tenths of a room unit, 10..90
+    int switchAngle = 0;                                          // 0..628
+    int switchRadius = static_cast<int>(kStartSwitchRadius * 10); // 10..90
     friend bool operator==(const Sliders&, const Sliders&) = default;
 };
 

@@ -8,10 +8,6 @@ namespace lampen {
 
 namespace {
 
-bool has(unsigned bits, int i) {
-    return (bits >> i) & 1u;
-}
-
 // A caption without its closing full stop or colon, to be followed by more.
 std::string lead(const char* caption) {
     std::string s(caption);
@@ -21,8 +17,8 @@ std::string lead(const char* caption) {
 }
 
 std::string lampDescription(const GameState& s, int l) {
-    std::string d = has(s.lit, l) ? "an" : "aus";
-    if (has(s.target, l))
+    std::string d = hasBit(s.lit, l) ? "an" : "aus";
+    if (hasBit(s.target, l))
         d += ", Ziel";
     return d;
 }
@@ -40,7 +36,7 @@ std::string roomDescription(const GameState& s) {
     const int n = s.maxIndex + 1;
     int lit = 0;
     for (int l = 0; l < n; ++l)
-        lit += has(s.lit, l) ? 1 : 0;
+        lit += hasBit(s.lit, l) ? 1 : 0;
     return "Schaltung " + std::to_string(s.current.value) + " von " +
            std::to_string(s.count.value) + ": " + std::to_string(n) + " Lampen, " +
            std::to_string(lit) + " an";

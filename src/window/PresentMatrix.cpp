@@ -32,10 +32,6 @@ std::string heading(char letter, int index) {
     return letter + std::to_string(index);
 }
 
-bool has(unsigned bits, int i) {
-    return (bits >> i) & 1u;
-}
-
 } // namespace
 
 void presentMatrix(const GameState& s, const Layout& layout, double matrixLine, View& v) {
@@ -83,10 +79,10 @@ void presentMatrix(const GameState& s, const Layout& layout, double matrixLine, 
         m.text(10 + kCell * c, y, numText(one ? 1 : 0), one ? oneColour : zeroColour);
     };
     for (int c = 0; c <= k; ++c)
-        bit(c, stateRow, has(s.lit, c), kLampOn, kZero);
+        bit(c, stateRow, hasBit(s.lit, c), kLampOn, kZero);
     m.line(0, stateRow, right, stateRow, kSeparator);
     for (int c = 0; c <= k; ++c)
-        bit(c, targetRow, has(s.target, c), kTargetOn, kTargetOff);
+        bit(c, targetRow, hasBit(s.target, c), kTargetOn, kTargetOff);
 
     // The row of the switch pressed last gets a frame, once the task has begun.
     if (s.workStarted)

@@ -20,10 +20,6 @@ Point centreOf(const Placed& p) {
     return {p.left + p.width / 2, p.top + p.height / 2};
 }
 
-bool has(unsigned bits, int i) {
-    return (bits >> i) & 1u;
-}
-
 } // namespace
 
 void presentRoom(const GameState& s, const Layout& layout, View& v) {
@@ -34,8 +30,8 @@ void presentRoom(const GameState& s, const Layout& layout, View& v) {
     for (int l = 0; l < kLampCount; ++l) {
         const auto u = static_cast<std::size_t>(l);
         LampView& lamp = v.shpLampe[u];
-        lamp.fill = has(s.lit, l) ? colour::yellow : colour::darkBlue;
-        lamp.border = has(s.target, l) ? colour::yellow : colour::black;
+        lamp.fill = hasBit(s.lit, l) ? colour::yellow : colour::darkBlue;
+        lamp.border = hasBit(s.target, l) ? colour::yellow : colour::black;
         const Point c = ringPosition(sl.lampAngle / 100.0, lampRadius, l, n);
         centreOn(lamp, c, layout.lampWidth, layout.lampHeight);
         lamp.visible = l < n;
@@ -63,7 +59,7 @@ void presentRoom(const GameState& s, const Layout& layout, View& v) {
         }
         // A lamp that is lit although it is not wanted gets a warning right below it.
         const LampView& lamp = v.shpLampe[static_cast<std::size_t>(sw)];
-        if (has(s.lit, sw) && !has(s.target, sw))
+        if (hasBit(s.lit, sw) && !hasBit(s.target, sw))
             room.text(lamp.left, lamp.top + lamp.height, "Achtung!", colour::light3d);
     }
 }

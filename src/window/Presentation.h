@@ -84,6 +84,11 @@ struct View {
     std::vector<AccessibleText> accessible;
 };
 
+// Whether bit i of a lamp set is set: lamp i lit, or lamp i in the target.
+constexpr bool hasBit(unsigned bits, int i) {
+    return ((bits >> i) & 1u) != 0;
+}
+
 // The number as its box shows it.
 std::string shownText(ShownNumber n);
 
