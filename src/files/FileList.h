@@ -12,6 +12,7 @@ class FileList {
 public:
     const std::vector<std::string>& entries() const { return entries_; }
     const std::string& text() const { return text_; }
+    friend bool operator==(const FileList&, const FileList&) = default;
     void setText(std::string text) { text_ = std::move(text); }
 
     // Puts the name first and shows it, unless an entry equals it exactly (case-sensitive);

@@ -4,6 +4,7 @@
 
 #include "CanvasView.h"
 #include "Captions.h"
+#include "ClassicStyle.h"
 #include "Fonts.h"
 #include "LampShape.h"
 #include "LampenWindow.h"
@@ -57,6 +58,7 @@ template <class T>
 T* LampenWindow::make(QWidget* parent, const std::string& name, const QFont* face) {
     auto* w = new T(parent); // owned by its parent
     w->setObjectName(QString::fromStdString(name));
+    w->setStyle(style_);
     byName_[name] = w;
     if (face)
         setFinalFont(w, name, *face);

@@ -1,5 +1,6 @@
 #include "CanvasView.h"
 
+#include "HairLine.h"
 #include "WidgetStyle.h"
 
 #include <QFontMetrics>
@@ -82,6 +83,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     const QFontMetrics metrics(font());
     const int ascent = metrics.ascent();
     const QRegion& dirty = event->region();
+    const auto pixels = lampen::ui::pixelTarget(p);
     for (const lampen::DrawOp& op : shown_.ops()) {
         if (!dirty.intersects(bounds(op, metrics)))
             continue; // a lamp's repaint touches two or three of the room's lines
@@ -90,6 +92,12 @@ void CanvasView::paintEvent(QPaintEvent* event) {
         const QPointF b = toPixels(op.x2, op.y2);
         switch (op.kind) {
         case lampen::DrawOp::Kind::Line:
+            if (pixels) {
+                const lampen::Rgb c = op.colour;
+                lampen::ui::drawHairLine(*pixels, a.toPoint(), b.toPoint(), qRgb(c.r, c.g, c.b),
+                                         op.penWidth, dirty);
+                break;
+            }
             p.setPen(QPen(toQColor(op.colour), op.penWidth));
             p.drawLine(a, b);
             break;

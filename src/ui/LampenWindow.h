@@ -13,10 +13,12 @@
 #include <QSize>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
 class CanvasView;
+class ClassicStyle;
 class FocusRing;
 class LampShape;
 class RuleLine;
@@ -122,18 +124,15 @@ private:
     void setUpKeyboard();
     void orderTabs();
 
-    // The option buttons' circles in proportion to their captions on large screens.
-    void growOptionCircles();
-
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
     void syncTexts(const lampen::View& v);
     void syncRoom(const lampen::View& v);
     void syncPanels(const lampen::View& v);
     void syncMatrix(const lampen::View& v);
-    void syncControls(const lampen::View& v);
+    void syncControls(const lampen::View& v, const lampen::View* was);
     void syncRechenweg(const lampen::View& v);
-    void syncAccessibility(const lampen::View& v);
+    void syncAccessibility(const lampen::View& v, const lampen::View* was);
 
     ScreenMetrics screen_;
     double twipsPerPixel_ = 15;
@@ -142,11 +141,15 @@ private:
     QtTextMetrics metrics_{twipsPerPixel_};
     lampen::Lampen model_;
     bool syncing_ = false;
+    // The view last applied; empty until the first sync and after a layout pass, which moves
+    // the controls it placed.
+    std::optional<lampen::View> shown_;
     std::string shownWege_;
 
     // Every control by objectName, for the layout pass.
     std::unordered_map<std::string, QWidget*> byName_;
 
+    ClassicStyle* style_ = nullptr;
     QWidget* client_ = nullptr;
     QLineEdit *txtKlicks_ = nullptr, *txtAusgabe_ = nullptr, *txtAktuell_ = nullptr,
               *txtAnzahl_ = nullptr, *txtSchalter_ = nullptr;

@@ -56,20 +56,39 @@ void setValue(QScrollBar* s, int value) {
     write(s, value, &QScrollBar::value, &QScrollBar::setValue);
 }
 
+bool sameRoom(const lampen::View& a, const lampen::View& b) {
+    return a.shpLampe == b.shpLampe && a.cmdLampe == b.cmdLampe && a.cmdSchalter == b.cmdSchalter &&
+           a.picRaum == b.picRaum && a.picProzent == b.picProzent &&
+           a.shpDonlampFill == b.shpDonlampFill;
+}
+
+bool sameMatrix(const lampen::View& a, const lampen::View& b) {
+    return a.cmdMSchalter == b.cmdMSchalter && a.cmdMLampe == b.cmdMLampe &&
+           a.cmdMHaupt == b.cmdMHaupt && a.cmdMvorige == b.cmdMvorige &&
+           a.cmdMnaechste == b.cmdMnaechste && a.matrixButtonFont == b.matrixButtonFont &&
+           a.picMatrix == b.picMatrix;
+}
+
 } // namespace
 
 void LampenWindow::sync() {
     if (syncing_)
         return;
     syncing_ = true;
-    const lampen::View v = model_.view();
+    lampen::View v = model_.view();
+    // The boxes are compared with what they hold, since the user may have typed into them; the
+    // drawn parts and the screen reader's texts only with the view shown last.
+    const lampen::View* was = shown_ ? &*shown_ : nullptr;
     syncTexts(v);
-    syncRoom(v);
-    syncMatrix(v);
+    if (!was || !sameRoom(*was, v))
+        syncRoom(v);
+    if (!was || !sameMatrix(*was, v))
+        syncMatrix(v);
     syncPanels(v);
-    syncControls(v);
+    syncControls(v, was);
     syncRechenweg(v);
-    syncAccessibility(v);
+    syncAccessibility(v, was);
+    shown_ = std::move(v);
     syncing_ = false;
 }
 
@@ -137,7 +156,7 @@ void LampenWindow::syncPanels(const lampen::View& v) {
     setShown(picMatrix_, p.matrix);
 }
 
-void LampenWindow::syncControls(const lampen::View& v) {
+void LampenWindow::syncControls(const lampen::View& v, const lampen::View* was) {
     for (std::size_t i = 0; i < 2; ++i) {
         setChecked(optLoesbar_[i], v.optLoesbar[i]);
         setChecked(Option1_[i], v.Option1[i]);
@@ -148,10 +167,7 @@ void LampenWindow::syncControls(const lampen::View& v) {
     setValue(hscRadSchalter_, v.sliders.switchRadius);
     const QSignalBlocker block(cboDatei_), blockEdit(cboDatei_->lineEdit());
     const auto& entries = v.cboDatei.entries();
-    bool same = cboDatei_->count() == static_cast<int>(entries.size());
-    for (int i = 0; same && i < cboDatei_->count(); ++i)
-        same =
-            cboDatei_->itemText(i) == QString::fromStdString(entries[static_cast<std::size_t>(i)]);
+    const bool same = was && was->cboDatei.entries() == entries;
     if (!same) {
         cboDatei_->clear();
         for (const auto& e : entries)
@@ -162,8 +178,12 @@ void LampenWindow::syncControls(const lampen::View& v) {
         cboDatei_->setEditText(text);
 }
 
-void LampenWindow::syncAccessibility(const lampen::View& v) {
-    for (const lampen::AccessibleText& a : v.accessible) {
+void LampenWindow::syncAccessibility(const lampen::View& v, const lampen::View* was) {
+    const bool sameControls = was && was->accessible.size() == v.accessible.size();
+    for (std::size_t i = 0; i < v.accessible.size(); ++i) {
+        const lampen::AccessibleText& a = v.accessible[i];
+        if (sameControls && was->accessible[i] == a)
+            continue;
         const auto it = byName_.find(a.control);
         if (it == byName_.end())
             continue;

@@ -75,7 +75,9 @@ View present(const GameState& state, const Layout& layout, double matrixLine) {
     presentTexts(state, v);
     presentRoom(state, layout, v);
     presentBar(state, v);
-    presentMatrix(state, layout, matrixLine, v);
+    // A hidden matrix view is built when it opens: most events never show it.
+    if (state.panels.matrix)
+        presentMatrix(state, layout, matrixLine, v);
     const Panels& p = state.panels;
     v.panels = {p.editor, p.solutions, p.matrix, p.explanation, matrixTop(p, layout), p.rechenweg};
     presentRechenweg(state, v);

@@ -29,11 +29,13 @@ struct Placed {
 struct LampView : Placed {
     Rgb fill = colour::darkBlue;
     Rgb border = colour::black; // yellow marks the target
+    friend bool operator==(const LampView&, const LampView&) = default;
 };
 
 struct SwitchView : Placed {
     double fontSize = 8; // points
     bool marked = false; // in the solution the Rechenweg shows: a bold caption
+    friend bool operator==(const SwitchView&, const SwitchView&) = default;
 };
 
 // What a screen reader says of a control: its name and a description of its state.
@@ -48,6 +50,7 @@ struct PanelView {
     std::array<bool, 2> explanation{};
     double matrixTop = 0; // twips
     bool rechenweg = false;
+    friend bool operator==(const PanelView&, const PanelView&) = default;
 };
 
 struct View {
@@ -64,7 +67,7 @@ struct View {
     std::array<Placed, kLampCount> cmdLampe{};
     std::array<SwitchView, kLampCount> cmdSchalter{};
 
-    // The matrix view's buttons.
+    // The matrix view's buttons and grid: presented only while the view is shown.
     std::array<Placed, kLampCount> cmdMSchalter{}, cmdMLampe{};
     Placed cmdMHaupt, cmdMvorige, cmdMnaechste;
     double matrixButtonFont = 8;

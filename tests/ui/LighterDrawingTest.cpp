@@ -1,6 +1,7 @@
 // Drawing's shortcuts look like the plain way: cached lamps, partial repaints, lazy pictures.
 
 #include "CanvasView.h"
+#include "HairLine.h"
 #include "LampShape.h"
 #include "LazyIcon.h"
 #include "PictureLabel.h"
@@ -69,12 +70,68 @@ struct WatchedView : CanvasView {
     }
 };
 
+// Whether every dark pixel of a has a dark pixel of b at most one pixel away.
+bool darkNear(const QImage& a, const QImage& b) {
+    auto dark = [](const QImage& i, int x, int y) {
+        return i.rect().contains(x, y) && qGray(i.pixel(x, y)) < 128;
+    };
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (dark(a, x, y) &&
+                !(dark(b, x - 1, y - 1) || dark(b, x, y - 1) || dark(b, x + 1, y - 1) ||
+                  dark(b, x - 1, y) || dark(b, x, y) || dark(b, x + 1, y) ||
+                  dark(b, x - 1, y + 1) || dark(b, x, y + 1) || dark(b, x + 1, y + 1)))
+                return false;
+    return true;
+}
+
+// A line on a white image, by the painter or written straight in, behind a painter moved by
+// offset, inside clip (user coordinates).
+QImage line(bool written, QPoint a, QPoint b, int width, QPoint offset, const QRegion& clip) {
+    QImage image(120, 110, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.translate(offset);
+    if (!written) {
+        p.setClipRegion(clip);
+        p.setPen(QPen(Qt::black, width));
+        p.drawLine(a, b);
+    } else if (const auto target = lampen::ui::pixelTarget(p)) {
+        lampen::ui::drawHairLine(*target, a, b, qRgb(0, 0, 0), width, clip);
+    }
+    return image;
+}
+
 } // namespace
 
 class LighterDrawingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The room's wires, written straight into the image, lie where the painter draws them, within
+    // a pixel; cut by a clip they keep exactly the pixels inside it, so a partial repaint joins.
+    void wiresLieWhereThePainterDrawsThem() {
+        const std::tuple<QPoint, QPoint, int> lines[] = {
+            {{5, 5}, {90, 60}, 1},  {{90, 10}, {10, 70}, 1},  {{50, 2}, {52, 95}, 1},
+            {{3, 40}, {97, 40}, 2}, {{20, 90}, {70, 5}, 2},   {{40, 40}, {40, 40}, 1},
+            {{97, 3}, {3, 97}, 1},  {{-20, 50}, {50, 130}, 1}};
+        const QRegion whole(-10, -10, 140, 130);
+        const QRegion cut = QRegion(0, 0, 100, 100) - QRegion(30, 20, 25, 40) -
+                            QRegion(60, 50, 30, 10) - QRegion(0, 70, 45, 3);
+        for (const QPoint offset : {QPoint(0, 0), QPoint(7, 3)})
+            for (const auto& [a, b, width] : lines) {
+                const QImage painted = line(false, a, b, width, offset, whole);
+                const QImage written = line(true, a, b, width, offset, whole);
+                QVERIFY(darkNear(written, painted) && darkNear(painted, written));
+                QImage inside = written;
+                for (int y = 0; y < inside.height(); ++y)
+                    for (int x = 0; x < inside.width(); ++x)
+                        if (!cut.translated(offset).contains(QPoint(x, y)))
+                            inside.setPixel(x, y, qRgb(255, 255, 255));
+                QCOMPARE(line(true, a, b, width, offset, cut), inside);
+            }
+    }
+
     // One lamp for a border width, reshaped and recoloured: a pixmap kept for the old look shows.
     void cachedLampLooksLikeTheStrokedOne() {
         const std::tuple<const char*, QSize, QColor, QColor, int, qreal> cases[] = {

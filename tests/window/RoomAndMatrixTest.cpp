@@ -12,7 +12,13 @@ namespace lampen::testing {
 namespace {
 
 using Room = Started;
-using Matrix = Started;
+// The matrix view open: its display list is built only while it is shown.
+struct Matrix : Started {
+    void SetUp() override {
+        Started::SetUp();
+        w.cmdMzeigen_Click();
+    }
+};
 
 std::pair<double, double> centre(const Placed& p) {
     return {p.left + p.width / 2, p.top + p.height / 2};
@@ -170,6 +176,10 @@ TEST_F(Matrix, LastPressIsOutlinedAndTheLampRowLightRedOnAgreement) {
     }
     w.cmdAufgabe_Click();
     EXPECT_TRUE(ofKind(w.view().picMatrix, Kind::Box).empty());
+    w.cmdMverbergen_Click();
+    EXPECT_TRUE(w.view().picMatrix.ops().empty());
+    w.cmdMzeigen_Click();
+    EXPECT_FALSE(w.view().picMatrix.ops().empty());
 }
 
 TEST_F(Matrix, RowButtonsLieOverTheirHeadingsOneLineDown) {

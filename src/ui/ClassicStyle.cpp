@@ -1,0 +1,97 @@
+#include "ClassicStyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Two one-pixel edges around r: top and left in one colour, bottom and right in the other.
+void edges(QPainter* p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    p->fillRect(r.left(), r.top(), r.width(), 1, topLeft);
+    p->fillRect(r.left(), r.top() + 1, 1, r.height() - 1, topLeft);
+    p->fillRect(r.left() + 1, r.bottom(), r.width() - 1, 1, bottomRight);
+    p->fillRect(r.right(), r.top() + 1, 1, r.height() - 2, bottomRight);
+}
+
+// A box sunk into the window: dark above and left, light below and right, two pixels deep when
+// the frame has room for it.
+void sunken(QPainter* p, const QRect& r, const QPalette& pal, int depth) {
+    edges(p, r, pal.color(QPalette::Dark), pal.color(QPalette::Light));
+    if (depth > 1)
+        edges(p, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Shadow),
+              pal.color(QPalette::Button));
+}
+
+// A button standing out of the window; pressed, it is sunk instead.
+void raised(QPainter* p, const QRect& r, const QPalette& pal, bool pressed) {
+    p->fillRect(r.adjusted(1, 1, -1, -1), pal.brush(QPalette::Button));
+    if (pressed) {
+        edges(p, r, pal.color(QPalette::Shadow), pal.color(QPalette::Light));
+        edges(p, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Dark), pal.color(QPalette::Button));
+        return;
+    }
+    edges(p, r, pal.color(QPalette::Light), pal.color(QPalette::Shadow));
+    edges(p, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Button), pal.color(QPalette::Dark));
+}
+
+} // namespace
+
+ClassicStyle::ClassicStyle(double factor, QObject* parent)
+    : QProxyStyle(QApplication::style()->name()), factor_(std::max(1.0, factor)) {
+    setParent(parent);
+}
+
+int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    const int size = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_RadioButtonLabelSpacing:
+    case PM_CheckBoxLabelSpacing:
+        return static_cast<int>(std::lround(size * factor_));
+    default:
+        return size;
+    }
+}
+
+void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    switch (element) {
+    case PE_PanelLineEdit:
+        if (!frame)
+            break;
+        painter->fillRect(option->rect, option->palette.brush(QPalette::Base));
+        if (frame->lineWidth > 0)
+            sunken(painter, option->rect, option->palette, frame->lineWidth);
+        return;
+    case PE_FrameLineEdit:
+        if (!frame)
+            break;
+        sunken(painter, option->rect, option->palette, std::max(1, frame->lineWidth));
+        return;
+    default:
+        break;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (element == CE_PushButtonBevel) {
+        if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+            button && !(button->features & QStyleOptionButton::Flat)) {
+            raised(painter, option->rect, option->palette,
+                   option->state & (State_Sunken | State_On));
+            return;
+        }
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
