@@ -85,6 +85,8 @@ QLineEdit* LampenWindow::textBox(QWidget* parent, const std::string& name, const
     e->setReadOnly(true); // only the program writes these boxes
     e->setTextMargins(0, 0, 0, 0);
     e->setCursorPosition(0); // a box too narrow for its text shows the text's start
+    // Its panel fills every pixel, so a new number repaints the box alone, not the area behind.
+    e->setAttribute(Qt::WA_OpaquePaintEvent);
     return e;
 }
 

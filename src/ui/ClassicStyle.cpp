@@ -95,3 +95,41 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
     }
     QProxyStyle::drawControl(element, option, painter, widget);
 }
+
+void ClassicStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                                const QPalette& palette, bool enabled, const QString& text,
+                                QPalette::ColorRole textRole) const {
+    const bool plain = !text.contains(QLatin1Char('&')) && !text.contains(QLatin1Char('\n')) &&
+                       !(flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere));
+    if (!plain || text.isEmpty()) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    const QFont& font = painter->font();
+    auto it = std::find_if(captions_.begin(), captions_.end(),
+                           [&](const Caption& c) { return c.text == text && c.font == font; });
+    if (it == captions_.end()) {
+        if (captions_.size() >= 256) // captions change rarely; a long session keeps no stale ones
+            captions_.clear();
+        QStaticText laidOut(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.prepare(QTransform(), font);
+        captions_.push_back({font, text, std::move(laidOut)});
+        it = captions_.end() - 1;
+    }
+    const QSizeF size = it->laidOut.size();
+    QPointF at(rect.left(), rect.top());
+    if (flags & Qt::AlignHCenter)
+        at.rx() += (rect.width() - size.width()) / 2;
+    else if (flags & Qt::AlignRight)
+        at.rx() += rect.width() - size.width();
+    if (flags & Qt::AlignVCenter)
+        at.ry() += (rect.height() - size.height()) / 2;
+    else if (flags & Qt::AlignBottom)
+        at.ry() += rect.height() - size.height();
+    const QPen pen = painter->pen();
+    if (textRole != QPalette::NoRole)
+        painter->setPen(palette.color(enabled ? QPalette::Active : QPalette::Disabled, textRole));
+    painter->drawStaticText(QPointF(qRound(at.x()), qRound(at.y())), it->laidOut);
+    painter->setPen(pen);
+}

@@ -62,6 +62,14 @@ bool sameRoom(const lampen::View& a, const lampen::View& b) {
            a.shpDonlampFill == b.shpDonlampFill;
 }
 
+bool samePlaces(const lampen::View& a, const lampen::View& b) {
+    for (std::size_t i = 0; i < a.shpLampe.size(); ++i)
+        if (static_cast<const lampen::Placed&>(a.shpLampe[i]) != b.shpLampe[i] ||
+            a.cmdLampe[i] != b.cmdLampe[i] || a.cmdSchalter[i] != b.cmdSchalter[i])
+            return false;
+    return true;
+}
+
 bool sameMatrix(const lampen::View& a, const lampen::View& b) {
     return a.cmdMSchalter == b.cmdMSchalter && a.cmdMLampe == b.cmdMLampe &&
            a.cmdMHaupt == b.cmdMHaupt && a.cmdMvorige == b.cmdMvorige &&
@@ -81,7 +89,7 @@ void LampenWindow::sync() {
     const lampen::View* was = shown_ ? &*shown_ : nullptr;
     syncTexts(v);
     if (!was || !sameRoom(*was, v))
-        syncRoom(v);
+        syncRoom(v, was);
     if (!was || !sameMatrix(*was, v))
         syncMatrix(v);
     syncPanels(v);
@@ -112,19 +120,27 @@ void LampenWindow::syncTexts(const lampen::View& v) {
     setCaption(cmdLoeSchaltung_, v.cmdLoeSchaltung);
 }
 
-void LampenWindow::syncRoom(const lampen::View& v) {
+void LampenWindow::syncRoom(const lampen::View& v, const lampen::View* was) {
     for (std::size_t i = 0; i < shpLampe_.size(); ++i) {
         const lampen::LampView& lamp = v.shpLampe[i];
         shpLampe_[i]->setFillColor(toQColor(lamp.fill));
         shpLampe_[i]->setBorderColor(toQColor(lamp.border));
-        placeInArea(picRaum_, shpLampe_[i], lamp);
+    }
+    // A press changes colours only; places follow the circuit and the sliders.
+    if (!was || !samePlaces(*was, v))
+        placeRoom(v);
+    shpDonlamp_->setFillColor(toQColor(v.shpDonlampFill));
+    picRaum_->show(v.picRaum);
+    picProzent_->show(v.picProzent);
+}
+
+void LampenWindow::placeRoom(const lampen::View& v) {
+    for (std::size_t i = 0; i < shpLampe_.size(); ++i) {
+        placeInArea(picRaum_, shpLampe_[i], v.shpLampe[i]);
         placeInArea(picRaum_, cmdLampe_[i], v.cmdLampe[i]);
         placeInArea(picRaum_, cmdSchalter_[i], v.cmdSchalter[i]);
         lampen::ui::setPointSize(cmdSchalter_[i], v.cmdSchalter[i].fontSize);
     }
-    shpDonlamp_->setFillColor(toQColor(v.shpDonlampFill));
-    picRaum_->show(v.picRaum);
-    picProzent_->show(v.picProzent);
 }
 
 void LampenWindow::syncMatrix(const lampen::View& v) {
