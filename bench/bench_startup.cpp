@@ -7,6 +7,7 @@
 //    comparison against 100 bare repaints.
 // Options: --runs N (processes of each kind per platform, default 7).
 
+#include "Desktop.h"
 #include "startup/BareWindow.h"
 #include "startup/FirstFrame.h"
 #include "startup/Repaint.h"
@@ -72,6 +73,7 @@ bool firstFrames(const std::string& self, const std::string& platform, const cha
 
 // The interactions, in two windows that stay open side by side.
 bool repaints() {
+    lampen::ui::useClassicStyle(); // as the program starts; the bare window keeps it too
     LampenWindow program(bench::kScreen);
     program.setGeometry(QRect(QPoint(0, 0), bench::kScreen.pixels));
     program.show();

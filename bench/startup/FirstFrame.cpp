@@ -1,6 +1,7 @@
 #include "FirstFrame.h"
 
 #include "BareWindow.h"
+#include "Desktop.h"
 #include "LampenWindow.h"
 #include "Screen.h"
 #include "Timing.h"
@@ -134,9 +135,10 @@ private:
 
 int reportFirstFrame(WindowKind kind) {
     std::unique_ptr<QMainWindow> window;
-    if (kind == WindowKind::Program)
+    if (kind == WindowKind::Program) {
+        lampen::ui::useClassicStyle(); // as the program starts
         window = std::make_unique<LampenWindow>(kScreen);
-    else
+    } else
         window = std::make_unique<BareWindow>(kRoomPlace);
     FirstPaint watcher;
     window->installEventFilter(&watcher);

@@ -49,6 +49,7 @@ int main(int argc, char* argv[]) {
 
     // The program speaks German; so do Qt's own dialogs, buttons, dates and sizes.
     lampen::ui::installGermanQtTexts(app);
+    lampen::ui::useClassicStyle();
 
     LampenWindow window;
     lampen::ui::followLayoutScale(window.model().layout().layoutScale);

@@ -4,7 +4,6 @@
 
 #include "CanvasView.h"
 #include "Captions.h"
-#include "ClassicStyle.h"
 #include "Fonts.h"
 #include "LampShape.h"
 #include "LampenWindow.h"
@@ -15,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +43,26 @@ QString qs(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+// Gives a box its font when it first shows. A box lays out its text with its font as soon as it
+// has one, so a box in a panel that starts hidden would load a font the first frame never uses.
+class FontWhenShown : public QObject {
+public:
+    FontWhenShown(QWidget* box, QFont font) : QObject(box), font_(std::move(font)) {
+        box->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            static_cast<QWidget*>(watched)->setFont(font_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QFont font_;
+};
+
 } // namespace
 
 // Fonts are set once, before the control holds any text or children: a later change of size
@@ -55,15 +75,20 @@ void LampenWindow::setFinalFont(QWidget* w, const std::string& name, QFont face)
 }
 
 template <class T>
-T* LampenWindow::make(QWidget* parent, const std::string& name, const QFont* face) {
+T* LampenWindow::make(QWidget* parent, const std::string& name, const QFont* face, FontFrom from) {
     auto* w = new T(parent); // owned by its parent
     w->setObjectName(QString::fromStdString(name));
-    w->setStyle(style_);
     byName_[name] = w;
-    if (face)
-        setFinalFont(w, name, *face);
-    else if (const lampen::Placement* p = model_.layout().find(name); p && p->fontSize)
-        lampen::ui::setPointSize(w, *p->fontSize);
+    const lampen::Placement* p = model_.layout().find(name);
+    if (!face && !(p && p->fontSize))
+        return w;
+    QFont font = face ? *face : w->font();
+    if (p && p->fontSize)
+        font.setPointSizeF(*p->fontSize);
+    if (from == FontFrom::FirstShow)
+        new FontWhenShown(w, font); // owned by the widget
+    else if (font != w->font())
+        w->setFont(font);
     return w;
 }
 
@@ -85,8 +110,6 @@ QLineEdit* LampenWindow::textBox(QWidget* parent, const std::string& name, const
     e->setReadOnly(true); // only the program writes these boxes
     e->setTextMargins(0, 0, 0, 0);
     e->setCursorPosition(0); // a box too narrow for its text shows the text's start
-    // Its panel fills every pixel, so a new number repaints the box alone, not the area behind.
-    e->setAttribute(Qt::WA_OpaquePaintEvent);
     return e;
 }
 
@@ -107,8 +130,8 @@ QGroupBox* LampenWindow::frame(QWidget* parent, const std::string& name, const c
 }
 
 QPlainTextEdit* LampenWindow::textArea(QWidget* parent, const std::string& name, bool readOnly,
-                                       const QFont* face) {
-    auto* t = make<QPlainTextEdit>(parent, name, face);
+                                       const QFont* face, FontFrom from) {
+    auto* t = make<QPlainTextEdit>(parent, name, face, from);
     t->setReadOnly(readOnly);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -348,7 +371,9 @@ void LampenWindow::buildExplanations(QWidget* client) {
         label(f, lampen::arrayName("lblKurzb", i), titles[u]);
         // The user may type into the explanations; nothing reads them back.
         const QFont serif = lampen::ui::serifFont(10);
-        QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false, &serif);
+        // The second explanation starts hidden.
+        QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false, &serif,
+                                     i == 0 ? FontFrom::Start : FontFrom::FirstShow);
         setColours(t, QPalette::Base, kWhite, QPalette::Text, kBlack);
         t->setPlainText(QString::fromStdString(texts[u]));
         cmdAusKB_[u] = button(f, lampen::arrayName("cmdAusKB", i), "ausblenden");
@@ -358,7 +383,7 @@ void LampenWindow::buildExplanations(QWidget* client) {
 void LampenWindow::buildSolutions(QWidget* client) {
     lblWege_ = frame(client, "lblWege", "");
     label(lblWege_, "Label3", "Analyse der Schaltaufgabe");
-    txtWege_ = textArea(lblWege_, "txtWege", true);
+    txtWege_ = textArea(lblWege_, "txtWege", true, nullptr, FontFrom::FirstShow);
     setColours(txtWege_, QPalette::Base, kYellow, QPalette::Text, kBlack);
     cmdInfofenster_[1] = button(lblWege_, "cmdInfofenster(1)", "aktualisieren");
     cmdInfofenster_[0] = button(lblWege_, "cmdInfofenster(0)", "ausblenden");
@@ -366,7 +391,7 @@ void LampenWindow::buildSolutions(QWidget* client) {
 
 void LampenWindow::buildEditor(QWidget* client) {
     lblAendern_ = frame(client, "lblÄndern", "");
-    QPlainTextEdit* t = textArea(lblAendern_, "Text1", true);
+    QPlainTextEdit* t = textArea(lblAendern_, "Text1", true, nullptr, FontFrom::FirstShow);
     setColours(t, QPalette::Base, kYellow, QPalette::Text, kBlack);
     t->setPlainText(QString::fromStdString(lampen::texts::editorInstructions()));
     label(lblAendern_, "Label5", "Schaltung einfügen");

@@ -12,12 +12,11 @@
 
 void LampenWindow::buildRechenweg(QWidget* client) {
     lblRechenweg_ = frame(client, "lblRechenweg", "");
-    txtRechenweg_ = textArea(lblRechenweg_, "txtRechenweg", true);
     // Fixed width, so the matrix columns line up; a line too long scrolls rather than wraps.
     QFont mono(QStringLiteral("Liberation Mono"));
     mono.setStyleHint(QFont::TypeWriter);
     mono.setFixedPitch(true);
-    txtRechenweg_->setFont(mono);
+    txtRechenweg_ = textArea(lblRechenweg_, "txtRechenweg", true, &mono, FontFrom::FirstShow);
     txtRechenweg_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtRechenweg_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lampen::ui::setColours(txtRechenweg_, QPalette::Base, QColor(255, 255, 255), QPalette::Text,

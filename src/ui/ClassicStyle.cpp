@@ -1,11 +1,11 @@
 #include "ClassicStyle.h"
 
-#include <QApplication>
+#include <QIcon>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOption>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -40,25 +40,38 @@ void raised(QPainter* p, const QRect& r, const QPalette& pal, bool pressed) {
 
 } // namespace
 
-ClassicStyle::ClassicStyle(double factor, QObject* parent)
-    : QProxyStyle(QApplication::style()->name()), factor_(std::max(1.0, factor)) {
-    setParent(parent);
+ClassicStyle::ClassicStyle() = default;
+
+void ClassicStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    if (qobject_cast<QLineEdit*>(widget))
+        widget->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-int ClassicStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
-                              const QWidget* widget) const {
-    const int size = QProxyStyle::pixelMetric(metric, option, widget);
-    switch (metric) {
-    case PM_ExclusiveIndicatorWidth:
-    case PM_ExclusiveIndicatorHeight:
-    case PM_IndicatorWidth:
-    case PM_IndicatorHeight:
-    case PM_RadioButtonLabelSpacing:
-    case PM_CheckBoxLabelSpacing:
-        return static_cast<int>(std::lround(size * factor_));
-    default:
-        return size;
-    }
+void ClassicStyle::unpolish(QWidget* widget) {
+    if (qobject_cast<QLineEdit*>(widget))
+        widget->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    QProxyStyle::unpolish(widget);
+}
+
+QIcon ClassicStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    // Two chevrons pointing on, right for a row, down for a column.
+    QPixmap arrows(8, 16);
+    arrows.fill(Qt::transparent);
+    QPainter p(&arrows);
+    const QColor ink = widget ? widget->palette().color(QPalette::ButtonText) : QColor(Qt::black);
+    for (int chevron : {0, 4})
+        for (int i = 0; i < 3; ++i) {
+            p.fillRect(chevron + i, 5 + i, 1, 1, ink);
+            p.fillRect(chevron + i, 9 - i, 1, 1, ink);
+        }
+    p.end();
+    if (icon == SP_ToolBarVerticalExtensionButton)
+        arrows = arrows.transformed(QTransform().rotate(90));
+    return QIcon(arrows);
 }
 
 void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -72,6 +85,14 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         if (frame->lineWidth > 0)
             sunken(painter, option->rect, option->palette, frame->lineWidth);
         return;
+    case PE_FrameGroupBox: {
+        // An etched line: a groove, dark above and left of a light one.
+        const QPalette& pal = option->palette;
+        const QColor dark = pal.color(QPalette::Dark), light = pal.color(QPalette::Light);
+        edges(painter, option->rect, dark, light);
+        edges(painter, option->rect.adjusted(1, 1, -1, -1), light, dark);
+        return;
+    }
     case PE_FrameLineEdit:
         if (!frame)
             break;

@@ -1,8 +1,9 @@
 #pragma once
-// The desktop's style with the design's plain 3-D edges: boxes sunken and buttons raised by
-// one-pixel strips, filled rather than stroked as antialiased rounded paths, so a box whose
-// number changes repaints for a fraction of the cost. Check marks and option circles grow by
-// the layout factor, so on a large screen they stay in proportion to their captions.
+// The program's style: the desktop's, with the design's plain 3-D edges. Boxes are sunken and
+// buttons raised by one-pixel strips, filled rather than stroked as antialiased rounded paths,
+// so a box whose number changes repaints for a fraction of the cost, and a box's panel covers
+// every pixel of it, so nothing behind it is repainted. The menu bar's overflow arrow is drawn:
+// reading the desktop style's picture of it would load every image format plug-in.
 
 #include <QFont>
 #include <QProxyStyle>
@@ -15,11 +16,13 @@ class ClassicStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
-    // Wraps the application's style; a factor of 1 or less leaves the indicators' sizes alone.
-    explicit ClassicStyle(double factor, QObject* parent);
+    // Wraps the platform's default style.
+    ClassicStyle();
 
-    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
-                    const QWidget* widget = nullptr) const override;
+    void polish(QWidget* widget) override;
+    void unpolish(QWidget* widget) override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -31,7 +34,6 @@ public:
                       QPalette::ColorRole textRole = QPalette::NoRole) const override;
 
 private:
-    double factor_;
     struct Caption {
         QFont font;
         QString text;

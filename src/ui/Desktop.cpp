@@ -1,5 +1,7 @@
 #include "Desktop.h"
 
+#include "ClassicStyle.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -21,6 +23,10 @@ bool installGermanQtTexts(QApplication& app) {
         return false;
     translator->setParent(&app); // the application owns it from here on
     return QApplication::installTranslator(translator.release());
+}
+
+void useClassicStyle() {
+    QApplication::setStyle(new ClassicStyle); // the application owns it from here on
 }
 
 void followLayoutScale(double layoutScale) {

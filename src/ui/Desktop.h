@@ -11,6 +11,10 @@ namespace lampen::ui {
 // translations are not installed; the program's own texts are German either way.
 bool installGermanQtTexts(QApplication& app);
 
+// The program's own look for every window and dialog: the desktop's style with plain 3-D edges.
+// Call once, before the first window is built.
+void useClassicStyle();
+
 // Grows the application's fonts (menus, message and input boxes, tool tips, the file dialog) by
 // the window's layout factor when it is above 1. Call once, with the window's factor.
 void followLayoutScale(double layoutScale);

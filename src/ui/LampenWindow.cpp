@@ -1,7 +1,6 @@
 #include "LampenWindow.h"
 
 #include "CanvasView.h"
-#include "ClassicStyle.h"
 #include "Fonts.h"
 #include "LampShape.h"
 #include "LazyIcon.h"
@@ -54,8 +53,6 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     model_.Form_Load(screen_.pixels.width() * twipsPerPixel_,
                      screen_.pixels.height() * twipsPerPixel_);
 
-    // Owned by the window; every box and button is drawn with it.
-    style_ = new ClassicStyle(model_.layout().layoutScale, this);
     client_ = new QWidget(this); // owned by the window
     client_->setObjectName(QStringLiteral("client"));
     client_->setFont(lampen::ui::windowFont(12 * model_.layout().layoutScale));
@@ -78,6 +75,7 @@ LampenWindow::LampenWindow(const ScreenMetrics& screen, QWidget* parent)
     connectEvents();
     applyLayout();
     sync();
+    growOptionCircles();
     setUpKeyboard();
     orderTabs();
     // The digit keys and Space play at once: the keyboard starts on the first switch.

@@ -18,7 +18,6 @@
 #include <unordered_map>
 
 class CanvasView;
-class ClassicStyle;
 class FocusRing;
 class LampShape;
 class RuleLine;
@@ -70,9 +69,12 @@ protected:
 
 private:
     // A control with its objectName and its font at the final size: the layout's size for the
-    // name, else the face's own; without a face it keeps its parent's face.
+    // name, else the face's own; without a face it keeps its parent's face. It takes the font at
+    // once, or, in a panel that starts hidden, when it first shows.
+    enum class FontFrom { Start, FirstShow };
     template <class T>
-    T* make(QWidget* parent, const std::string& name, const QFont* face = nullptr);
+    T* make(QWidget* parent, const std::string& name, const QFont* face = nullptr,
+            FontFrom from = FontFrom::Start);
     QPushButton* button(QWidget* parent, const std::string& name, const char* caption);
     QPushButton* button(QWidget* parent, const std::string& name, const char* caption,
                         const QFont& face);
@@ -81,7 +83,7 @@ private:
                   const QFont* face = nullptr);
     QGroupBox* frame(QWidget* parent, const std::string& name, const char* title);
     QPlainTextEdit* textArea(QWidget* parent, const std::string& name, bool readOnly,
-                             const QFont* face = nullptr);
+                             const QFont* face = nullptr, FontFrom from = FontFrom::Start);
     // An area that draws text takes its face at the final size too.
     void setFinalFont(QWidget* w, const std::string& name, QFont face) const;
     QScrollBar* slider(QWidget* parent, const std::string& name, const lampen::SliderRange& range,
@@ -124,6 +126,9 @@ private:
     void setUpKeyboard();
     void orderTabs();
 
+    // The option buttons' circles in proportion to their captions on large screens.
+    void growOptionCircles();
+
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
     void syncTexts(const lampen::View& v);
@@ -150,7 +155,6 @@ private:
     // Every control by objectName, for the layout pass.
     std::unordered_map<std::string, QWidget*> byName_;
 
-    ClassicStyle* style_ = nullptr;
     QWidget* client_ = nullptr;
     QLineEdit *txtKlicks_ = nullptr, *txtAusgabe_ = nullptr, *txtAktuell_ = nullptr,
               *txtAnzahl_ = nullptr, *txtSchalter_ = nullptr;

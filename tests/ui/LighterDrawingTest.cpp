@@ -1,14 +1,17 @@
 // Drawing's shortcuts look like the plain way: cached lamps, partial repaints, lazy pictures.
 
 #include "CanvasView.h"
+#include "ClassicStyle.h"
 #include "HairLine.h"
 #include "LampShape.h"
 #include "LazyIcon.h"
 #include "PictureLabel.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
 
@@ -108,6 +111,47 @@ class LighterDrawingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A box in the program's style paints every pixel of its own, so it may skip the repaint of
+    // what lies behind it; a caption drawn from its laid-out copy stands where the plain way
+    // puts it, in any colour role.
+    void classicBoxesCoverThemselvesAndCaptionsStayPut() {
+        ClassicStyle classic;
+        for (const bool framed : {true, false}) {
+            QLineEdit box(QStringLiteral("17"));
+            box.setStyle(&classic);
+            box.setFrame(framed);
+            box.resize(60, 24);
+            box.ensurePolished();
+            QVERIFY(box.testAttribute(Qt::WA_OpaquePaintEvent));
+            QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::magenta);
+            box.render(&image, {}, {}, QWidget::DrawChildren);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    QVERIFY(image.pixel(x, y) != QColor(Qt::magenta).rgb());
+        }
+        const auto caption = [](QStyle& style, const QString& text, int flags) {
+            QImage image(90, 30, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setFont(QFont(QStringLiteral("Liberation Sans"), 10));
+            for (int twice = 0; twice < 2; ++twice) // the second time from the laid-out copy
+                style.drawItemText(&p, image.rect().adjusted(3, 2, -3, -2), flags,
+                                   QApplication::palette(), true, text, QPalette::ButtonText);
+            return image;
+        };
+        QProxyStyle plain;
+        for (const Qt::Alignment flags :
+             {Qt::Alignment(Qt::AlignCenter), Qt::AlignLeft | Qt::AlignVCenter,
+              Qt::AlignRight | Qt::AlignBottom})
+            for (const char* text : {"S0", "nächste", "&Datei"}) {
+                const QImage a = caption(classic, QString::fromUtf8(text), int(flags));
+                const QImage b = caption(plain, QString::fromUtf8(text), int(flags));
+                QVERIFY2(darkNear(a, b) && darkNear(b, a), text);
+            }
+        QVERIFY(!classic.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).isNull());
+    }
+
     // The room's wires, written straight into the image, lie where the painter draws them, within
     // a pixel; cut by a clip they keep exactly the pixels inside it, so a partial repaint joins.
     void wiresLieWhereThePainterDrawsThem() {
