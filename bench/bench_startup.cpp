@@ -17,9 +17,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -73,7 +76,9 @@ bool firstFrames(const std::string& self, const std::string& platform, const cha
 
 // The interactions, in two windows that stay open side by side.
 bool repaints() {
-    lampen::ui::useClassicStyle(); // as the program starts; the bare window keeps it too
+    // The program in its own style, as it starts; the bare window in the desktop's.
+    const std::unique_ptr<QStyle> desktop(QStyleFactory::create(QApplication::style()->name()));
+    lampen::ui::useClassicStyle();
     LampenWindow program(bench::kScreen);
     program.setGeometry(QRect(QPoint(0, 0), bench::kScreen.pixels));
     program.show();
@@ -87,6 +92,8 @@ bool repaints() {
     }
     // The bare label takes the room's place and size.
     BareWindow bare(room->geometry().translated(room->parentWidget()->pos()));
+    bare.setStyle(desktop.get());
+    bare.label()->setStyle(desktop.get());
     bare.setGeometry(program.geometry());
     bare.show();
     QCoreApplication::processEvents();
