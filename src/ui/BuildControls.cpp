@@ -4,6 +4,7 @@
 
 #include "CanvasView.h"
 #include "Captions.h"
+#include "FirstShow.h"
 #include "Fonts.h"
 #include "LampShape.h"
 #include "LampenWindow.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,26 +43,6 @@ QString qs(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// Gives a box its font when it first shows. A box lays out its text with its font as soon as it
-// has one, so a box in a panel that starts hidden would load a font the first frame never uses.
-class FontWhenShown : public QObject {
-public:
-    FontWhenShown(QWidget* box, QFont font) : QObject(box), font_(std::move(font)) {
-        box->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            watched->removeEventFilter(this);
-            static_cast<QWidget*>(watched)->setFont(font_);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    QFont font_;
-};
-
 } // namespace
 
 // Fonts are set once, before the control holds any text or children: a later change of size
@@ -86,7 +66,7 @@ T* LampenWindow::make(QWidget* parent, const std::string& name, const QFont* fac
     if (p && p->fontSize)
         font.setPointSizeF(*p->fontSize);
     if (from == FontFrom::FirstShow)
-        new FontWhenShown(w, font); // owned by the widget
+        lampen::ui::whenFirstShown(w, [w, font] { w->setFont(font); });
     else if (font != w->font())
         w->setFont(font);
     return w;
@@ -375,7 +355,11 @@ void LampenWindow::buildExplanations(QWidget* client) {
         QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false, &serif,
                                      i == 0 ? FontFrom::Start : FontFrom::FirstShow);
         setColours(t, QPalette::Base, kWhite, QPalette::Text, kBlack);
-        t->setPlainText(QString::fromStdString(texts[u]));
+        const QString text = QString::fromStdString(texts[u]);
+        if (i == 0)
+            t->setPlainText(text);
+        else
+            lampen::ui::whenFirstShown(t, [t, text] { t->setPlainText(text); });
         cmdAusKB_[u] = button(f, lampen::arrayName("cmdAusKB", i), "ausblenden");
     }
 }
@@ -393,7 +377,8 @@ void LampenWindow::buildEditor(QWidget* client) {
     lblAendern_ = frame(client, "lblÄndern", "");
     QPlainTextEdit* t = textArea(lblAendern_, "Text1", true, nullptr, FontFrom::FirstShow);
     setColours(t, QPalette::Base, kYellow, QPalette::Text, kBlack);
-    t->setPlainText(QString::fromStdString(lampen::texts::editorInstructions()));
+    lampen::ui::whenFirstShown(
+        t, [t] { t->setPlainText(QString::fromStdString(lampen::texts::editorInstructions())); });
     label(lblAendern_, "Label5", "Schaltung einfügen");
     cmdAddSchaltung_[0] = button(lblAendern_, "cmdAddSchaltung(0)", "vor akt. Nr.");
     cmdAddSchaltung_[1] = button(lblAendern_, "cmdAddSchaltung(1)", "hinter");
