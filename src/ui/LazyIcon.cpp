@@ -1,10 +1,14 @@
 #include "LazyIcon.h"
 
+#include "ReadPicture.h"
+
+#include <QPixmap>
+
 LazyIconEngine::LazyIconEngine(QString file, int side) : file_(std::move(file)), side_(side) {}
 
 QIcon& LazyIconEngine::loaded() {
     if (!icon_)
-        icon_.emplace(file_);
+        icon_.emplace(QPixmap::fromImage(readPicture(file_)));
     return *icon_;
 }
 

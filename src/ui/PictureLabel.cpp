@@ -1,5 +1,7 @@
 #include "PictureLabel.h"
 
+#include "ReadPicture.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -12,7 +14,7 @@ void PictureLabel::paintEvent(QPaintEvent*) {
     const QSize pixels = area.size() * ratio;
     if (scaled_.size() != pixels) {
         // Smoothly scaled, as a label scales its contents; a missing picture leaves it empty.
-        const QImage picture(file_);
+        const QImage picture = readPicture(file_);
         if (picture.isNull() || pixels.isEmpty())
             return;
         scaled_ = QPixmap::fromImage(
