@@ -25,6 +25,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <optional>
+
 using lampen::ui::setColours;
 using lampen::ui::toQColor;
 
@@ -51,7 +53,8 @@ void LampenWindow::setFinalFont(QWidget* w, const std::string& name, QFont face)
     const lampen::Placement* p = model_.layout().find(name);
     if (p && p->fontSize)
         face.setPointSizeF(*p->fontSize);
-    w->setFont(face);
+    if (w->font() != face)
+        w->setFont(face);
 }
 
 template <class T>
@@ -59,16 +62,21 @@ T* LampenWindow::make(QWidget* parent, const std::string& name, const QFont* fac
     auto* w = new T(parent); // owned by its parent
     w->setObjectName(QString::fromStdString(name));
     byName_[name] = w;
-    const lampen::Placement* p = model_.layout().find(name);
-    if (!face && !(p && p->fontSize))
-        return w;
-    QFont font = face ? *face : w->font();
-    if (p && p->fontSize)
-        font.setPointSizeF(*p->fontSize);
-    if (from == FontFrom::FirstShow)
-        lampen::ui::whenFirstShown(w, [w, font] { w->setFont(font); });
-    else if (font != w->font())
-        w->setFont(font);
+    std::optional<QFont> own;
+    if (face)
+        own = *face;
+    if (from == FontFrom::FirstShow) {
+        // The layout pass leaves the font alone until then; the size is the layout's of that time.
+        fontsWaiting_.insert(w);
+        lampen::ui::whenFirstShown(w, [this, w, name, own] {
+            fontsWaiting_.erase(w);
+            setFinalFont(w, name, own.value_or(w->font()));
+        });
+    } else if (own) {
+        setFinalFont(w, name, *own);
+    } else if (const lampen::Placement* p = model_.layout().find(name); p && p->fontSize) {
+        lampen::ui::setPointSize(w, *p->fontSize);
+    }
     return w;
 }
 
@@ -84,8 +92,9 @@ QPushButton* LampenWindow::button(QWidget* parent, const std::string& name, cons
     return b;
 }
 
-QLineEdit* LampenWindow::textBox(QWidget* parent, const std::string& name, const char* text) {
-    auto* e = make<QLineEdit>(parent, name);
+QLineEdit* LampenWindow::textBox(QWidget* parent, const std::string& name, const char* text,
+                                 FontFrom from) {
+    auto* e = make<QLineEdit>(parent, name, nullptr, from);
     e->setText(qs(text));
     e->setReadOnly(true); // only the program writes these boxes
     e->setTextMargins(0, 0, 0, 0);
@@ -101,8 +110,9 @@ QLabel* LampenWindow::label(QWidget* parent, const std::string& name, const char
     return l;
 }
 
-QGroupBox* LampenWindow::frame(QWidget* parent, const std::string& name, const char* title) {
-    auto* g = make<QGroupBox>(parent, name);
+QGroupBox* LampenWindow::frame(QWidget* parent, const std::string& name, const char* title,
+                               FontFrom from) {
+    auto* g = make<QGroupBox>(parent, name, nullptr, from);
     g->setTitle(qs(title));
     // Panels share places; a visible one hides what lies behind it.
     g->setAutoFillBackground(true);
@@ -280,7 +290,7 @@ void LampenWindow::buildRoom(QWidget* client) {
     picRaum_->installEventFilter(this);
 
     // The editor's record of the selected switch: over the room, hidden at start.
-    txtSchalter_ = textBox(client, "txtSchalter", "Text4");
+    txtSchalter_ = textBox(client, "txtSchalter", "Text4", FontFrom::FirstShow);
     txtSchalter_->hide();
 }
 
@@ -346,7 +356,8 @@ void LampenWindow::buildExplanations(QWidget* client) {
     const std::string texts[2] = {lampen::texts::operatingHelp(), lampen::texts::mathematics()};
     for (int i = 0; i < 2; ++i) {
         const auto u = static_cast<std::size_t>(i);
-        QGroupBox* f = frame(client, lampen::arrayName("lblErklärung", i), "");
+        QGroupBox* f = frame(client, lampen::arrayName("lblErklärung", i), "",
+                             i == 0 ? FontFrom::Start : FontFrom::FirstShow);
         lblErklaerung_[u] = f;
         label(f, lampen::arrayName("lblKurzb", i), titles[u]);
         // The user may type into the explanations; nothing reads them back.
@@ -365,7 +376,7 @@ void LampenWindow::buildExplanations(QWidget* client) {
 }
 
 void LampenWindow::buildSolutions(QWidget* client) {
-    lblWege_ = frame(client, "lblWege", "");
+    lblWege_ = frame(client, "lblWege", "", FontFrom::FirstShow);
     label(lblWege_, "Label3", "Analyse der Schaltaufgabe");
     txtWege_ = textArea(lblWege_, "txtWege", true, nullptr, FontFrom::FirstShow);
     setColours(txtWege_, QPalette::Base, kYellow, QPalette::Text, kBlack);
@@ -374,7 +385,7 @@ void LampenWindow::buildSolutions(QWidget* client) {
 }
 
 void LampenWindow::buildEditor(QWidget* client) {
-    lblAendern_ = frame(client, "lblÄndern", "");
+    lblAendern_ = frame(client, "lblÄndern", "", FontFrom::FirstShow);
     QPlainTextEdit* t = textArea(lblAendern_, "Text1", true, nullptr, FontFrom::FirstShow);
     setColours(t, QPalette::Base, kYellow, QPalette::Text, kBlack);
     lampen::ui::whenFirstShown(

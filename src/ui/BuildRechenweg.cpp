@@ -11,7 +11,7 @@
 #include <QTextCursor>
 
 void LampenWindow::buildRechenweg(QWidget* client) {
-    lblRechenweg_ = frame(client, "lblRechenweg", "");
+    lblRechenweg_ = frame(client, "lblRechenweg", "", FontFrom::FirstShow);
     // Fixed width, so the matrix columns line up; a line too long scrolls rather than wraps.
     QFont mono(QStringLiteral("Liberation Mono"));
     mono.setStyleHint(QFont::TypeWriter);

@@ -204,7 +204,7 @@ void LampenWindow::applyLayout() {
                            QPoint(px(p.line->x2), px(p.line->y2)));
             continue;
         }
-        if (p.fontSize)
+        if (p.fontSize && !fontsWaiting_.contains(w))
             lampen::ui::setPointSize(w, *p.fontSize);
 
         QRectF r = w->geometry();

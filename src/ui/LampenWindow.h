@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 class CanvasView;
 class FocusRing;
@@ -78,10 +79,12 @@ private:
     QPushButton* button(QWidget* parent, const std::string& name, const char* caption);
     QPushButton* button(QWidget* parent, const std::string& name, const char* caption,
                         const QFont& face);
-    QLineEdit* textBox(QWidget* parent, const std::string& name, const char* text);
+    QLineEdit* textBox(QWidget* parent, const std::string& name, const char* text,
+                       FontFrom from = FontFrom::Start);
     QLabel* label(QWidget* parent, const std::string& name, const char* text,
                   const QFont* face = nullptr);
-    QGroupBox* frame(QWidget* parent, const std::string& name, const char* title);
+    QGroupBox* frame(QWidget* parent, const std::string& name, const char* title,
+                     FontFrom from = FontFrom::Start);
     QPlainTextEdit* textArea(QWidget* parent, const std::string& name, bool readOnly,
                              const QFont* face = nullptr, FontFrom from = FontFrom::Start);
     // An area that draws text takes its face at the final size too.
@@ -154,6 +157,8 @@ private:
 
     // Every control by objectName, for the layout pass.
     std::unordered_map<std::string, QWidget*> byName_;
+    // Controls of panels that start hidden, whose fonts wait until they first show.
+    std::unordered_set<QWidget*> fontsWaiting_;
 
     QWidget* client_ = nullptr;
     QLineEdit *txtKlicks_ = nullptr, *txtAusgabe_ = nullptr, *txtAktuell_ = nullptr,
