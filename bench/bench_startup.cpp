@@ -5,7 +5,7 @@
 //  - a click on a switch to the repainted room, goal 1.5 x a bare repaint of a widget of the
 //    room's size; a step to the next circuit, goal 2 x; and 100 slider steps, shown for
 //    comparison against 100 bare repaints.
-// Options: --runs N (processes of each kind per platform, default 7).
+// Options: --runs N (processes of each kind per platform, default 15).
 
 #include "Desktop.h"
 #include "startup/BareWindow.h"
@@ -159,7 +159,7 @@ int runsOption(int argc, char* argv[]) {
     for (int i = 1; i + 1 < argc; ++i)
         if (std::string(argv[i]) == "--runs")
             return std::max(1, std::atoi(argv[i + 1]));
-    return 7;
+    return 15;
 }
 
 } // namespace
