@@ -134,7 +134,7 @@ private:
 
     void applyLayout();
     void placeInArea(const CanvasView* area, QWidget* w, const lampen::Placed& p);
-    void syncTexts(const lampen::View& v);
+    void syncTexts(const lampen::View& v, const lampen::View* was);
     void syncRoom(const lampen::View& v, const lampen::View* was);
     void placeRoom(const lampen::View& v);
     void syncPanels(const lampen::View& v);

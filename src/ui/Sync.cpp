@@ -21,7 +21,10 @@ using lampen::ui::toQColor;
 
 namespace {
 
-void setText(QLineEdit* e, const std::string& text) {
+void setText(QLineEdit* e, const std::string& text, const std::string* was) {
+    // A box the user cannot type into still holds what was written last.
+    if (was && *was == text && e->isReadOnly())
+        return;
     const QString s = QString::fromStdString(text);
     if (e->text() == s)
         return;
@@ -87,7 +90,7 @@ void LampenWindow::sync() {
     // The boxes are compared with what they hold, since the user may have typed into them; the
     // drawn parts and the screen reader's texts only with the view shown last.
     const lampen::View* was = shown_ ? &*shown_ : nullptr;
-    syncTexts(v);
+    syncTexts(v, was);
     if (!was || !sameRoom(*was, v))
         syncRoom(v, was);
     if (!was || !sameMatrix(*was, v))
@@ -100,16 +103,19 @@ void LampenWindow::sync() {
     syncing_ = false;
 }
 
-void LampenWindow::syncTexts(const lampen::View& v) {
-    setText(txtKlicks_, v.txtKlicks);
-    setText(txtAusgabe_, v.txtAusgabe);
+void LampenWindow::syncTexts(const lampen::View& v, const lampen::View* was) {
+    auto shown = [was](const std::string lampen::View::*text) {
+        return was ? &(was->*text) : nullptr;
+    };
+    setText(txtKlicks_, v.txtKlicks, shown(&lampen::View::txtKlicks));
+    setText(txtAusgabe_, v.txtAusgabe, shown(&lampen::View::txtAusgabe));
     lampen::ui::setColours(txtAusgabe_, QPalette::Base, toQColor(v.txtAusgabeBack), QPalette::Text,
                            QColor(0, 0, 0));
-    setText(txtAktuell_, v.txtAktuell);
-    setText(txtAnzahl_, v.txtAnzahl);
-    setText(txtSchalter_, v.txtSchalter);
+    setText(txtAktuell_, v.txtAktuell, shown(&lampen::View::txtAktuell));
+    setText(txtAnzahl_, v.txtAnzahl, shown(&lampen::View::txtAnzahl));
+    setText(txtSchalter_, v.txtSchalter, shown(&lampen::View::txtSchalter));
     for (std::size_t i = 0; i < txtStatistik_.size(); ++i)
-        setText(txtStatistik_[i], v.txtStatistik[i]);
+        setText(txtStatistik_[i], v.txtStatistik[i], was ? &was->txtStatistik[i] : nullptr);
     if (shownWege_ != v.txtWege) {
         shownWege_ = v.txtWege;
         const QSignalBlocker block(txtWege_);

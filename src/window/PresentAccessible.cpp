@@ -42,19 +42,16 @@ std::string roomDescription(const GameState& s) {
            std::to_string(lit) + " an";
 }
 
-} // namespace
-
-void presentAccessible(const GameState& s, View& v) {
-    auto& a = v.accessible;
-    a.clear();
+// Every control's name and what a screen reader calls it never change; lamps, switches and the
+// room come first, two entries a lamp and then the room, and get their descriptions per view.
+std::vector<AccessibleText> fixedTexts() {
+    std::vector<AccessibleText> a;
     a.reserve(2 * kLampCount + 16);
     for (int i = 0; i < kLampCount; ++i) {
-        a.push_back(
-            {arrayName("shpLampe", i), "Lampe " + std::to_string(i), lampDescription(s, i)});
-        a.push_back(
-            {arrayName("cmdSchalter", i), "S" + std::to_string(i), switchDescription(s, i)});
+        a.push_back({arrayName("shpLampe", i), "Lampe " + std::to_string(i), ""});
+        a.push_back({arrayName("cmdSchalter", i), "S" + std::to_string(i), ""});
     }
-    a.push_back({"picRaum", "Lampen und Schalter", roomDescription(s)});
+    a.push_back({"picRaum", "Lampen und Schalter", ""});
     a.push_back({"picMatrix", "Schaltmatrix",
                  "eine Zeile je Schalter, eine Spalte je Lampe, darunter Lampen und Ziel"});
 
@@ -76,6 +73,21 @@ void presentAccessible(const GameState& s, View& v) {
     a.push_back({arrayName("optLösbar", 1), solvable + captions::right, ""});
     a.push_back({arrayName("Option1", 0), all + captions::right, ""});
     a.push_back({arrayName("Option1", 1), all + captions::wrong, ""});
+    return a;
+}
+
+} // namespace
+
+void presentAccessible(const GameState& s, View& v) {
+    static const std::vector<AccessibleText> fixed = fixedTexts(); // built once, never changed
+    auto& a = v.accessible;
+    a = fixed;
+    for (int i = 0; i < kLampCount; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        a[2 * u].description = lampDescription(s, i);
+        a[2 * u + 1].description = switchDescription(s, i);
+    }
+    a[2 * kLampCount].description = roomDescription(s);
 }
 
 } // namespace lampen
