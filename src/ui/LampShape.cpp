@@ -17,7 +17,6 @@ void LampShape::setFillColor(const QColor& c) {
     if (c == fill_)
         return;
     fill_ = c;
-    shown_ = QPixmap();
     update();
 }
 
@@ -25,7 +24,6 @@ void LampShape::setBorderColor(const QColor& c) {
     if (c == border_)
         return;
     border_ = c;
-    shown_ = QPixmap();
     update();
 }
 
@@ -78,8 +76,17 @@ void LampShape::paintEvent(QPaintEvent*) {
         draw(p, size(), fill_, border_, borderWidth_);
         return;
     }
-    if (shown_.isNull() || shown_.devicePixelRatio() != ratio ||
-        shown_.deviceIndependentSize() != QSizeF(size()))
-        shown_ = lampPixmap(size(), fill_, border_, borderWidth_, ratio);
-    p.drawPixmap(0, 0, shown_);
+    auto it = std::find_if(looks_.begin(), looks_.end(), [&](const Look& l) {
+        return l.fill == fill_ && l.border == border_ && l.size == size() && l.ratio == ratio;
+    });
+    if (it == looks_.end()) {
+        constexpr std::size_t kLooks = 4; // lit or dark, wanted or not
+        if (looks_.size() == kLooks)
+            looks_.pop_back();
+        looks_.insert(looks_.begin(),
+                      Look{fill_, border_, size(), ratio,
+                           lampPixmap(size(), fill_, border_, borderWidth_, ratio)});
+        it = looks_.begin();
+    }
+    p.drawPixmap(0, 0, it->pixmap);
 }

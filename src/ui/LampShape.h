@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <vector>
+
 class LampShape : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor fillColor READ fillColor WRITE setFillColor)
@@ -30,5 +32,13 @@ private:
     QColor fill_{0, 0, 128};
     QColor border_{0, 0, 0};
     int borderWidth_;
-    QPixmap shown_; // the cached pixmap painted last, while size, colours and ratio hold
+    // The looks this lamp showed last, newest first: a press flips between two or three, and
+    // finding them here saves building the shared cache's key. The pixmaps are shared copies.
+    struct Look {
+        QColor fill, border;
+        QSize size;
+        qreal ratio;
+        QPixmap pixmap;
+    };
+    std::vector<Look> looks_;
 };
