@@ -125,14 +125,14 @@ bool repaints() {
         {"switch click to repainted room",
          "us",
          1e6,
-         {[s0] { s0->click(); }, [label] { label->update(); }, 20},
-         15,
+         {[s0] { s0->click(); }, [label] { label->update(); }, 40},
+         31,
          {1.5}},
         {"step to the next circuit",
          "us",
          1e6,
-         {[next] { next->click(); }, [label] { label->update(); }, 19},
-         15,
+         {[next] { next->click(); }, [label] { label->update(); }, 38}, // the group twice
+         31,
          {2.0}},
         {"100 slider steps", "ms", 1e3, {slide, bareHundred, 1}, 9, {0}},
     };
