@@ -75,7 +75,10 @@ T* LampenWindow::make(QWidget* parent, const std::string& name, const QFont* fac
     } else if (own) {
         setFinalFont(w, name, *own);
     } else if (const lampen::Placement* p = model_.layout().find(name); p && p->fontSize) {
-        lampen::ui::setPointSize(w, *p->fontSize);
+        // Set even when the inherited size matches, so a frame's font set later leaves it alone.
+        QFont font = w->font();
+        font.setPointSizeF(*p->fontSize);
+        w->setFont(font);
     }
     return w;
 }

@@ -3,6 +3,7 @@
 // keyboard, screen readers, a dark desktop palette, and every text fitting its control on five
 // screens from 800 x 600 to 2560 x 1440, where large screens grow circles, picture and fonts.
 
+#include "CanvasView.h"
 #include "Desktop.h"
 #include "LampenWindow.h"
 
@@ -251,6 +252,27 @@ private slots:
     }
     void init() { QVERIFY(showWindow()); }
     void cleanup() { window_.reset(); }
+
+    // Every control in sight shows at its size from the layout, at start and as each panel opens,
+    // whether its panel starts hidden (and takes its fonts when it first shows) or not.
+    void everyControlInSightShowsAtItsLayoutSize() {
+        QSet<QString> checked;
+        for (const char* panel :
+             {"", "cmdWege", "cmdRechenweg", "cmdÄndern", "cmdMath", "cmdHilfe", "cmdMzeigen"}) {
+            if (*panel)
+                trigger(QString::fromUtf8(panel));
+            for (const lampen::Placement& p : window_->model().layout().placements) {
+                const QString name = QString::fromStdString(p.name);
+                auto* w = window_->findChild<QWidget*>(name);
+                if (!p.fontSize || !w || !w->isVisible() || qobject_cast<CanvasView*>(w))
+                    continue; // a drawing area's font is that of its texts, set apart
+                QVERIFY2(w->font().pointSizeF() == *p.fontSize, p.name.c_str());
+                checked.insert(name);
+            }
+        }
+        QVERIFY(checked.contains(QStringLiteral("Label3")) &&
+                checked.contains(QStringLiteral("txtWege")) && checked.size() > 50);
+    }
 
     void everyControlAndMenuItemIsThere() {
         QByteArray className;
