@@ -359,18 +359,17 @@ void LampenWindow::buildExplanations(QWidget* client) {
     const std::string texts[2] = {lampen::texts::operatingHelp(), lampen::texts::mathematics()};
     for (int i = 0; i < 2; ++i) {
         const auto u = static_cast<std::size_t>(i);
-        QGroupBox* f = frame(client, lampen::arrayName("lblErklärung", i), "",
-                             i == 0 ? FontFrom::Start : FontFrom::FirstShow);
+        // The second explanation starts hidden: its fonts and its text wait until it shows.
+        const FontFrom from = i == 0 ? FontFrom::Start : FontFrom::FirstShow;
+        QGroupBox* f = frame(client, lampen::arrayName("lblErklärung", i), "", from);
         lblErklaerung_[u] = f;
         label(f, lampen::arrayName("lblKurzb", i), titles[u]);
         // The user may type into the explanations; nothing reads them back.
         const QFont serif = lampen::ui::serifFont(10);
-        // The second explanation starts hidden.
-        QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false, &serif,
-                                     i == 0 ? FontFrom::Start : FontFrom::FirstShow);
+        QPlainTextEdit* t = textArea(f, lampen::arrayName("txtErklärung", i), false, &serif, from);
         setColours(t, QPalette::Base, kWhite, QPalette::Text, kBlack);
         const QString text = QString::fromStdString(texts[u]);
-        if (i == 0)
+        if (from == FontFrom::Start)
             t->setPlainText(text);
         else
             lampen::ui::whenFirstShown(t, [t, text] { t->setPlainText(text); });

@@ -87,8 +87,9 @@ void LampenWindow::sync() {
         return;
     syncing_ = true;
     lampen::View v = model_.view();
-    // The boxes are compared with what they hold, since the user may have typed into them; the
-    // drawn parts and the screen reader's texts only with the view shown last.
+    // What the view shown last already holds is not written again: the room, the matrix view,
+    // the screen reader's texts and the read-only boxes. What the user can type into is compared
+    // with what it holds.
     const lampen::View* was = shown_ ? &*shown_ : nullptr;
     syncTexts(v, was);
     if (!was || !sameRoom(*was, v))
