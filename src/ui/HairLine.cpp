@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 namespace lampen::ui {
 
