@@ -75,10 +75,10 @@ View present(const GameState& state, const Layout& layout, double matrixLine) {
     presentTexts(state, v);
     presentRoom(state, layout, v);
     presentBar(state, v);
-    // A hidden matrix view is built when it opens: most events never show it.
-    if (state.panels.matrix)
-        presentMatrix(state, layout, matrixLine, v);
     const Panels& p = state.panels;
+    // A hidden matrix view is built when it opens: most events never show it.
+    if (p.matrix)
+        presentMatrix(state, layout, matrixLine, v);
     v.panels = {p.editor, p.solutions, p.matrix, p.explanation, matrixTop(p, layout), p.rechenweg};
     presentRechenweg(state, v);
     v.optLoesbar = state.solvableAnswer;
